@@ -1,0 +1,37 @@
+#include "application.h"
+#include "error_box.h"
+#include "instance_lock.h"
+#include "main_window.h"
+#include "qt_platform.h"
+#include "texts.h"
+
+#include <exception>
+#include <iostream>
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    // A second copy ends at once, silently, and leaves the first alone.
+    const InstanceLock lock(Texts::LockName.toStdString());
+    if (lock.result() == InstanceLock::Result::HeldElsewhere)
+        return 1;
+    if (lock.result() == InstanceLock::Result::Failed) {
+        std::cerr << "pagetint: cannot take the one-instance lock: " << lock.error() << '\n';
+        return 1;
+    }
+
+    QtPlatform platform;
+    PagetintApplication app(argc, argv, platform);
+    QApplication::setApplicationName(Texts::AppTitle);
+    std::unique_ptr<TForm1> form;
+    try {
+        form = std::make_unique<TForm1>(platform);
+    } catch (const std::exception& error) {
+        // An error while the main window is built ends the run after the message.
+        showErrorBox(platform, nullptr, QString::fromLocal8Bit(error.what()));
+        return 0;
+    }
+    form->show();
+    QApplication::exec();
+    return 0;
+}

@@ -1,0 +1,1 @@
+// The settings store: sections of key=value lines.

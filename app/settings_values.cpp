@@ -1,0 +1,1 @@
+// Readers of the values kept in the settings file.

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "color_value.h"
+
+#include <array>
+
+// The index of a body colour; the order of every text format and of the settings file.
+enum ColorSlot : int { BGCOLOR = 0, TEXT = 1, LINK = 2, VLINK = 3, ALINK = 4 };
+
+constexpr int SlotCount = 5;
+
+// The five body colours in ColorSlot order.
+using BodyColorSet = std::array<ColorValue, SlotCount>;

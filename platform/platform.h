@@ -1,0 +1,49 @@
+#pragma once
+
+#include "color_value.h"
+
+#include <QFont>
+#include <QPoint>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// Everything the program asks of the operating system that a test cannot do.
+// The program runs on QtPlatform; tests pass a scripted fake.
+class Platform {
+public:
+    enum class Buttons { Ok, OkCancel }; // with OkCancel, OK is the default button
+    enum class Icon { None, Information, Exclamation, Question, Error };
+    enum class Answer { Ok, Cancel };
+
+    struct FileDialog {
+        QString title;
+        // Display texts and patterns alternate, separated by "|": "Text|*.a;*.b|All|*.*".
+        QString filter;
+        int filterIndex = 1; // 1-based, as in the filter text
+        QString defaultSuffix;
+        QString selectedFile; // the name offered when the dialog opens
+        bool fileMustExist = false;
+        bool confirmOverwrite = false;
+    };
+
+    virtual ~Platform() = default;
+
+    virtual Answer messageBox(QWidget* parent, const QString& caption, const QString& text,
+                              Buttons buttons, Icon icon) = 0;
+    // The colour dialog with its custom-colour part open; nullopt when cancelled.
+    virtual std::optional<ColorValue> chooseColor(QWidget* parent, ColorValue initial) = 0;
+    virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
+    virtual std::optional<QString> openFileName(QWidget* parent, const FileDialog& dialog) = 0;
+    virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialog& dialog) = 0;
+    // Opens a document, folder, program or address with the desktop's default handler.
+    virtual bool shellOpen(const QString& pathOrAddress) = 0;
+    // Starts a program with one argument and does not wait for it.
+    virtual bool startDetached(const QString& program, const QString& argument) = 0;
+    // The colour of the screen pixel at a global position; nullopt where no screen has one.
+    virtual std::optional<ColorValue> screenPixel(QPoint globalPos) = 0;
+    virtual QString tempFolder() = 0;
+    virtual QString executablePath() = 0;
+};

@@ -1,0 +1,147 @@
+#include "qt_platform.h"
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+
+QMessageBox::Icon qtIcon(Platform::Icon icon)
+{
+    switch (icon) {
+    case Platform::Icon::Information:
+        return QMessageBox::Information;
+    case Platform::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Platform::Icon::Question:
+        return QMessageBox::Question;
+    case Platform::Icon::Error:
+        return QMessageBox::Critical;
+    case Platform::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString runFileDialog(QWidget* parent, const Platform::FileDialog& spec, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, spec.title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen && spec.fileMustExist
+                           ? QFileDialog::ExistingFile
+                           : QFileDialog::AnyFile);
+    const QStringList filters = qtNameFilters(spec.filter);
+    dialog.setNameFilters(filters);
+    if (spec.filterIndex >= 1 && spec.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(spec.filterIndex - 1));
+    dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    if (!spec.selectedFile.isEmpty())
+        dialog.selectFile(spec.selectedFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
+
+} // namespace
+
+QStringList qtNameFilters(const QString& filter)
+{
+    QStringList result;
+    const QStringList parts = filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts.at(i + 1);
+        patterns.replace(u';', u' ');
+        result << QStringLiteral("%1 (%2)").arg(parts.at(i), patterns);
+    }
+    return result;
+}
+
+Platform::Answer QtPlatform::messageBox(QWidget* parent, const QString& caption, const QString& text,
+                                        Buttons buttons, Icon icon)
+{
+    QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Ok, parent);
+    if (buttons == Buttons::OkCancel) {
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+    }
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+std::optional<ColorValue> QtPlatform::chooseColor(QWidget* parent, ColorValue initial)
+{
+    // NOTE: Qt's colour dialog always shows its custom colours; there is no part to expand.
+    const QColor chosen = QColorDialog::getColor(
+        QColor(redOf(initial), greenOf(initial), blueOf(initial)), parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return rgbColor(chosen.red(), chosen.green(), chosen.blue());
+}
+
+std::optional<QFont> QtPlatform::chooseFont(QWidget* parent, const QFont& initial)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}
+
+std::optional<QString> QtPlatform::openFileName(QWidget* parent, const FileDialog& dialog)
+{
+    FileDialog spec = dialog;
+    if (spec.selectedFile.isEmpty())
+        spec.selectedFile = m_lastOpenFolder;
+    const QString path = runFileDialog(parent, spec, QFileDialog::AcceptOpen);
+    if (path.isEmpty())
+        return std::nullopt;
+    m_lastOpenFolder = QFileInfo(path).absolutePath();
+    return path;
+}
+
+std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const FileDialog& dialog)
+{
+    const QString path = runFileDialog(parent, dialog, QFileDialog::AcceptSave);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+bool QtPlatform::shellOpen(const QString& pathOrAddress)
+{
+    const QUrl url = QUrl::fromUserInput(pathOrAddress, QDir::currentPath(), QUrl::AssumeLocalFile);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+bool QtPlatform::startDetached(const QString& program, const QString& argument)
+{
+    return QProcess::startDetached(program, {argument});
+}
+
+std::optional<ColorValue> QtPlatform::screenPixel(QPoint globalPos)
+{
+    QScreen* screen = QGuiApplication::screenAt(globalPos);
+    if (!screen)
+        return std::nullopt;
+    // NOTE: grabWindow(0) reads the whole desktop on X11; on Wayland the compositor
+    // refuses it and the image comes back empty, so no colour is taken.
+    const QPoint local = globalPos - screen->geometry().topLeft();
+    const QImage image = screen->grabWindow(0, local.x(), local.y(), 1, 1).toImage();
+    if (image.isNull() || image.width() < 1 || image.height() < 1)
+        return std::nullopt;
+    const QRgb pixel = image.pixel(0, 0);
+    return rgbColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+QString QtPlatform::tempFolder() { return QDir::tempPath(); }
+
+QString QtPlatform::executablePath() { return QCoreApplication::applicationFilePath(); }

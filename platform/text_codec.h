@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The bytes of a file the program writes: Shift-JIS (CP932) when it can hold every
+// character, otherwise UTF-8 behind a byte-order mark, so nothing is turned into "?".
+QByteArray encodeFileText(const QString& text);
+
+// Reads what encodeFileText wrote, or any hand-edited file: a NUL byte ends the text,
+// a leading UTF-8 byte-order mark selects UTF-8, anything else is CP932. Bytes that
+// are not valid in the encoding become U+FFFD.
+QString decodeFileText(const QByteArray& bytes);
+
+// The CP932 bytes of a text, or nullopt when a character has no CP932 code.
+std::optional<QByteArray> encodeCp932(const QString& text);

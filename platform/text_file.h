@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Reads a whole text file (see decodeFileText); nullopt and the reason when it cannot.
+std::optional<QString> readTextFile(const QString& path, QString* error);
+
+// Writes each line followed by CR LF (see encodeFileText), atomically: a failure at
+// any point leaves the old file as it was. False and the reason on failure.
+bool writeTextLines(const QString& path, const QStringList& lines, QString* error);

@@ -1,0 +1,25 @@
+# Sourced by scripts/run and scripts/test: installs what the build and tests need.
+PAGETINT_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev xvfb xauth xdotool xclip fonts-noto-cjk"
+
+pagetint_install_deps() {
+    local missing=()
+    local p
+    for p in $PAGETINT_PACKAGES; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local cmd="apt-get install -y --no-install-recommends ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages. Run as root: apt-get update && $cmd" >&2
+        exit 1
+    fi
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $cmd
+}
+
+pagetint_build() {
+    local dir=$1
+    shift
+    cmake -S "$PAGETINT_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}

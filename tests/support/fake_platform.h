@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QStringList>
+#include <QVector>
+
+#include <deque>
+#include <functional>
+#include <map>
+
+// A scripted platform: records every call and answers from prepared queues.
+// An empty queue gives the "cancel" answer (Cancel, nullopt, false).
+class FakePlatform final : public Platform {
+public:
+    struct Call {
+        QString kind;      // "messageBox", "chooseColor", "shellOpen", ...
+        QStringList args;  // the call's arguments as text
+    };
+
+    Answer messageBox(QWidget* parent, const QString& caption, const QString& text,
+                      Buttons buttons, Icon icon) override;
+    std::optional<ColorValue> chooseColor(QWidget* parent, ColorValue initial) override;
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
+    std::optional<QString> openFileName(QWidget* parent, const FileDialog& dialog) override;
+    std::optional<QString> saveFileName(QWidget* parent, const FileDialog& dialog) override;
+    bool shellOpen(const QString& pathOrAddress) override;
+    bool startDetached(const QString& program, const QString& argument) override;
+    std::optional<ColorValue> screenPixel(QPoint globalPos) override;
+    QString tempFolder() override { return tempFolderPath; }
+    QString executablePath() override { return executableFilePath; }
+
+    // Calls of one kind, in order.
+    QVector<Call> callsOf(const QString& kind) const;
+    void clearCalls() { calls.clear(); }
+
+    QVector<Call> calls;
+    std::deque<Answer> messageAnswers; // default when empty: Ok
+    std::deque<std::optional<ColorValue>> colorAnswers;
+    std::deque<std::optional<QFont>> fontAnswers;
+    std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> saveAnswers;
+    bool shellResult = true;
+    bool startResult = true;
+    // The screen, as a function of the global position; nullopt where there is no pixel.
+    std::function<std::optional<ColorValue>(QPoint)> screen;
+    QString tempFolderPath;
+    QString executableFilePath;
+    // The last FileDialog passed to openFileName or saveFileName.
+    FileDialog lastDialog;
+};
