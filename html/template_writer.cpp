@@ -1,0 +1,119 @@
+#include "template_writer.h"
+
+#include "named_color_table.h"
+
+namespace {
+
+constexpr std::string_view TitleLine = "<TITLE>Pagetint によるテンプレート</TITLE>";
+constexpr std::string_view Spacer = "<BR><BR><BR>";
+
+constexpr bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+std::string fontColorLine(ColorValue c, std::string_view sample)
+{
+    return "<FONT COLOR=\"" + colorHex(c) + "\">" + std::string(sample) + "</FONT>";
+}
+
+// The four sample texts, each followed by a spacer line; always upper-case hex.
+void appendSamples(std::vector<std::string>& lines, const BodyColorSet& colors)
+{
+    lines.push_back(fontColorLine(colors[TEXT], "文字色 TEXT"));
+    lines.emplace_back(Spacer);
+    lines.push_back(fontColorLine(colors[LINK], "リンク色 LINK"));
+    lines.emplace_back(Spacer);
+    lines.push_back(fontColorLine(colors[VLINK], "選択済リンク色 VLINK"));
+    lines.emplace_back(Spacer);
+    lines.push_back(fontColorLine(colors[ALINK], "クリック色 ALINK"));
+    lines.emplace_back(Spacer);
+}
+
+std::string bodyLine(const TemplateInput& in)
+{
+    std::string background;
+    if (in.hasBackground)
+        background = " BACKGROUND=\"" + rewriteBackgroundPath(in.backgroundPath) + "\"";
+    auto text = [&](ColorValue c) { return in.useNames ? ColorName(c) : colorHex(c); };
+    return "<BODY" + background + " BGCOLOR=\"" + text(in.colors[BGCOLOR]) + "\" TEXT=\""
+        + text(in.colors[TEXT]) + "\" LINK=\"" + text(in.colors[LINK]) + "\" VLINK=\""
+        + text(in.colors[VLINK]) + "\" ALINK=\"" + text(in.colors[ALINK]) + "\">";
+}
+
+} // namespace
+
+std::string rewriteBackgroundPath(std::string_view path)
+{
+    std::string text;
+    text.reserve(path.size() + 1);
+    if (path.size() >= 2 && isLetter(path[0]) && path[1] == ':')
+        text.push_back('/');
+    text.append(path);
+    for (char& c : text) {
+        if (c == '\\')
+            c = '/';
+    }
+    // Browsers of the day read "file:" paths with '|' for the drive colon.
+    if (const auto colon = text.rfind(':'); colon != std::string::npos)
+        text[colon] = '|';
+    return text;
+}
+
+std::vector<std::string> WriteTemplate(const TemplateInput& in, bool preview)
+{
+    std::vector<std::string> lines = {"<HTML>", "<HEAD>", std::string(TitleLine), "</HEAD>",
+                                      bodyLine(in)};
+    if (preview) {
+        lines.emplace_back("<TABLE WIDTH=\"100%\" HEIGHT=\"100%\"><TR><TD ALIGN=\"CENTER\" "
+                           "VALIGN=\"MIDDLE\">");
+        lines.push_back(std::string("<FONT size=5>") + (in.bold ? "<B>" : "")
+                        + (in.italic ? "<I>" : ""));
+    } else {
+        lines.emplace_back("<P><CENTER><BR><BR>");
+    }
+    appendSamples(lines, in.colors);
+    if (preview) {
+        lines.push_back(std::string(in.italic ? "</I>" : "") + (in.bold ? "</B>" : "")
+                        + "</FONT>");
+        lines.emplace_back("</TD></TR></TABLE>");
+    } else {
+        lines.emplace_back("</CENTER></P>");
+    }
+    lines.emplace_back("</BODY>");
+    lines.emplace_back("</HTML>");
+    return lines;
+}
+
+std::vector<std::string> WriteCssTemplate(const TemplateInput& in)
+{
+    // Names where chosen (unnamed colours fall back to upper-case hex), else lower-case hex.
+    auto text = [&](ColorValue c) { return in.useNames ? ColorName(c) : colorHexLower(c); };
+    const BodyColorSet& c = in.colors;
+
+    // With an image the background colour is left out of the rule altogether.
+    const std::string background = in.hasBackground
+        ? "  background: url(" + rewriteBackgroundPath(in.backgroundPath) + ");"
+        : "  background: " + text(c[BGCOLOR]) + ";";
+
+    std::vector<std::string> lines = {
+        "<HTML>",
+        "<HEAD>",
+        std::string(TitleLine),
+        "<STYLE type=\"text/css\">",
+        "<!--",
+        "body {",
+        background + " color: " + text(c[TEXT]) + "; }",
+        "A         { color: " + text(c[LINK]) + "; }",
+        "A:link    { color: " + text(c[LINK]) + "; }",
+        "A:visited { color: " + text(c[VLINK]) + "; }",
+        "A:active  { color: " + text(c[ALINK]) + "; }",
+        "-->",
+        "</STYLE>",
+        "</HEAD>",
+        "<BODY>",
+        "<P><CENTER><BR><BR>",
+    };
+    appendSamples(lines, c);
+    lines.emplace_back("</CENTER></P>");
+    lines.emplace_back("</BODY>");
+    lines.emplace_back("</HTML>");
+    return lines;
+}

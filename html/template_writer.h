@@ -1,0 +1,27 @@
+#pragma once
+
+#include "body_colors.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct TemplateInput {
+    BodyColorSet colors{};
+    bool useNames = false;      // colour names in the BODY attributes and the CSS rules
+    bool hasBackground = false; // a background image is set
+    std::string backgroundPath; // UTF-8, any length
+    bool bold = false;          // the preview label's font; read by the preview page only
+    bool italic = false;
+};
+
+// A Windows-style path as the pages reference it: "C:\web\back.gif" -> "/C|/web/back.gif",
+// "\\server\share\a.png" -> "//server/share/a.png".
+std::string rewriteBackgroundPath(std::string_view path);
+
+// The page with the colours as BODY attributes: 17 lines saved, 19 for the browser preview.
+// Lines are UTF-8 and carry no line end; the caller encodes them and ends each with CR LF.
+std::vector<std::string> WriteTemplate(const TemplateInput& in, bool preview);
+
+// The page with the colours in a style block: 27 lines, in the same form as above.
+std::vector<std::string> WriteCssTemplate(const TemplateInput& in);
