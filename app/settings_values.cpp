@@ -1,1 +1,190 @@
-// Readers of the values kept in the settings file.
+#include "settings_values.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+constexpr std::uint64_t IntMagnitudeLimit = 0x80000000u; // |INT_MIN|
+constexpr std::uint64_t HexLimit = 0xFFFFFFFFu;          // 32 bits
+
+int hexDigitValue(char16_t c) {
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
+bool isDecimalDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// The C library's white space in the "C" locale.
+bool isCSpace(char16_t c) {
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+
+std::optional<int> parseHexDigits(QStringView digits) {
+    if (digits.isEmpty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (QChar c : digits) {
+        const int d = hexDigitValue(c.unicode());
+        if (d < 0)
+            return std::nullopt;
+        value = value * 16 + static_cast<std::uint64_t>(d);
+        if (value > HexLimit)
+            return std::nullopt;
+    }
+    return static_cast<int>(static_cast<std::uint32_t>(value));
+}
+
+// Digits from `pos` on, with the sign already taken; advances `pos` past them.
+// nullopt when there is no digit or the number does not fit an int.
+std::optional<int> parseDecimalDigits(QStringView text, qsizetype& pos, bool negative) {
+    const qsizetype start = pos;
+    std::uint64_t magnitude = 0;
+    bool tooBig = false;
+    while (pos < text.size() && isDecimalDigit(text[pos].unicode())) {
+        if (!tooBig) {
+            magnitude = magnitude * 10 + (text[pos].unicode() - u'0');
+            tooBig = magnitude > IntMagnitudeLimit;
+        }
+        ++pos;
+    }
+    if (pos == start)
+        return std::nullopt;
+    if (tooBig || (!negative && magnitude == IntMagnitudeLimit))
+        return std::nullopt;
+    const auto signedValue = static_cast<std::int64_t>(magnitude);
+    return static_cast<int>(negative ? -signedValue : signedValue);
+}
+
+} // namespace
+
+std::optional<int> parseIntegerValue(QStringView text) {
+    if (text.size() > 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X'))
+        return parseHexDigits(text.mid(2));
+    if (!text.isEmpty() && text[0] == u'$')
+        return parseHexDigits(text.mid(1));
+
+    qsizetype pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
+        negative = text[pos] == u'-';
+        ++pos;
+    }
+    const std::optional<int> value = parseDecimalDigits(text, pos, negative);
+    if (!value || pos != text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::vector<int>> scanIntegers(QStringView text, int count) {
+    std::vector<int> numbers;
+    numbers.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
+    qsizetype pos = 0;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) {
+            if (pos >= text.size() || text[pos] != u',')
+                return std::nullopt;
+            ++pos;
+        }
+        while (pos < text.size() && isCSpace(text[pos].unicode()))
+            ++pos;
+        bool negative = false;
+        if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
+            negative = text[pos] == u'-';
+            ++pos;
+        }
+        const std::optional<int> value = parseDecimalDigits(text, pos, negative);
+        if (!value)
+            return std::nullopt;
+        numbers.push_back(*value);
+    }
+    return numbers;
+}
+
+std::optional<std::pair<int, int>> readWindowPosition(const QString& value) {
+    const auto numbers = scanIntegers(value, 3);
+    if (!numbers || (*numbers)[0] == 0)
+        return std::nullopt;
+    return std::make_pair((*numbers)[1], (*numbers)[2]);
+}
+
+QStringList splitFieldList(const QString& text) {
+    // Blanks are every control character and the space; NUL ends the text.
+    const qsizetype end = [&] {
+        const qsizetype nul = text.indexOf(QChar(u'\0'));
+        return nul < 0 ? text.size() : nul;
+    }();
+    const auto isBlank = [](QChar c) { return c.unicode() <= u' '; };
+
+    QStringList fields;
+    qsizetype pos = 0;
+    const auto skipBlanks = [&] {
+        while (pos < end && isBlank(text[pos]))
+            ++pos;
+    };
+
+    skipBlanks();
+    while (pos < end) {
+        QString field;
+        if (text[pos] == u'"') {
+            ++pos;
+            while (pos < end) {
+                if (text[pos] == u'"') {
+                    if (pos + 1 < end && text[pos + 1] == u'"') {
+                        field += u'"';
+                        pos += 2;
+                        continue;
+                    }
+                    ++pos;
+                    break;
+                }
+                field += text[pos++];
+            }
+        } else {
+            const qsizetype start = pos;
+            while (pos < end && !isBlank(text[pos]) && text[pos] != u',')
+                ++pos;
+            field = text.mid(start, pos - start);
+        }
+        fields.append(field);
+
+        skipBlanks();
+        if (pos < end && text[pos] == u',') {
+            ++pos;
+            skipBlanks();
+            if (pos == end)
+                fields.append(QString());
+        }
+    }
+    return fields;
+}
+
+std::optional<StoredFont> readStoredFont(const QString& value) {
+    const QStringList fields = splitFieldList(value);
+    if (fields.size() <= 3 || fields[0].isEmpty())
+        return std::nullopt;
+
+    StoredFont font;
+    font.name = fields[0];
+    // A size of zero or below cannot be a font size; it leaves the size alone.
+    const int size = parseIntegerValue(fields[1]).value_or(0);
+    font.pointSize = size > 0 ? size : 0;
+    font.bold = parseIntegerValue(fields[2]).value_or(0) != 0;
+    font.italic = parseIntegerValue(fields[3]).value_or(0) != 0;
+    return font;
+}
+
+QString storedFontText(const StoredFont& font) {
+    QString name = font.name;
+    name.replace(u'"', QStringLiteral("\"\""));
+    // Concatenated, not arg()-chained: a "%2" inside the name must stay text.
+    return u'"' + name + u'"' + u',' + QString::number(font.pointSize) + u',' +
+           QString::number(font.bold ? 1 : 0) + u',' + QString::number(font.italic ? 1 : 0);
+}
