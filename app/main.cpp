@@ -5,9 +5,34 @@
 #include "qt_platform.h"
 #include "texts.h"
 
+#include <QTimer>
+
 #include <exception>
 #include <iostream>
 #include <memory>
+
+namespace {
+
+// For start-up timing: closes the window, as the user would, once its first frame is painted.
+class CloseAfterFirstFrame final : public QObject {
+public:
+    explicit CloseAfterFirstFrame(QWidget* window) : QObject(window), m_window(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            QTimer::singleShot(0, m_window, &QWidget::close);
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    bool m_done = false;
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -31,6 +56,8 @@ int main(int argc, char** argv)
         showErrorBox(platform, nullptr, QString::fromLocal8Bit(error.what()));
         return 0;
     }
+    if (qEnvironmentVariable("PAGETINT_EXIT_AFTER_SHOWN") == QLatin1String("1"))
+        form->installEventFilter(new CloseAfterFirstFrame(form.get()));
     form->show();
     QApplication::exec();
     return 0;

@@ -1,14 +1,251 @@
 #pragma once
 
-#include <QMainWindow>
+#include "body_colors.h"
+#include "color_undo_stack.h"
 
+#include <QCollator>
+#include <QCursor>
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class ClickPanel;
+class PaletteView;
 class Platform;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFont;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QToolButton;
+class SettingsStore;
+class TAboutBox;
+class TDM;
+class TForm2;
+class TForm4;
+class TIntEdit;
+class TUpDown;
+struct TemplateInput;
+class TURLLabel;
+
+// The main window: the preview, the slot editor, the palette, the scheme list and the
+// menu. It owns all state of the program.
+// The preview page's path: a fixed name in a folder only this user can write.
+QString previewPagePath(const QString& tempFolder);
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(Platform& platform, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The body colours, as the preview shows them.
+    ColorValue SlotColor(int slot) const;
+    void SetSlotColor(int slot, ColorValue color);
+    void SetBodyColors(const BodyColorSet& colors);
+    BodyColorSet bodyColors() const { return m_body; }
+
+    void SelectSlot(int slot);
+    void SetEditColor(ColorValue color);
+    void RefreshEditColor();
+    void SetHexMode(TIntEdit* field, bool hexadecimal);
+    ColorValue editColor() const { return m_editColor; }
+    int selectedSlot() const;
+
+    bool ColorPending = false;
+
+    void ApplyScheme(int index);
+    void ApplyPreviewFont(const QFont& font);
+
+    ColorUndoStack& undoStack() { return m_undo; }
+    SettingsStore* settingsStore() const { return m_settings.get(); }
+    QString settingsPath() const { return m_settingsPath; }
+    QString tempPagePath() const { return m_tempPagePath; }
+    QString viewerPath() const { return m_viewerPath; }
+
+    TForm2* form2() const { return m_form2; }
+    TAboutBox* aboutBox() const { return m_aboutBox; }
+    TForm4* form4() const { return m_form4; }
+    TDM* dm() const { return m_dm.get(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildControls();
+    void buildMenu();
+    void buildTabOrder();
+    void connectHandlers();
+    void FormCreate();
+    void finishCreation();
+
+    // Life of the window.
+    void FormActivate();
+    bool FormClose();
+    void EndBtnClick();
+    void Exit1Click();
+
+    // Slot editing.
+    void ColTypeClick();
+    void BGpanelClick();
+    void TextLabelClick();
+    void LinkLabelClick();
+    void VlinkLabelClick();
+    void AlinkLabelClick();
+    void barChange(int component);
+    void fieldEnter(int component);
+    void upDownClick(int component, int button);
+    void ColBoxClick();
+    void HexChkClick();
+    void CundoClick();
+    void setColBoxColor(ColorValue color);
+    void setHexCaption();
+
+    // Palette, eyedropper and colour dialog.
+    void drawPalette();
+    void CPalletMouseMove(QPoint pos);
+    void CPalletMouseDown(QPoint pos, Qt::MouseButton button);
+    void ColBtnClick();
+    void BitBtn1MouseDown(Qt::MouseButton button);
+    void FormMouseMove();
+    void FormMouseUp();
+
+    // Clipboard.
+    void Copy1Click();
+    void AcopyClick();
+    void Paste1Click();
+    void enablePasteWhenClipboardHasText();
+
+    // Settings. The option switches kept as "1" or "0", in the order they are read and written.
+    struct OptionKey {
+        const char* key;
+        QAction* TForm1::*item;
+    };
+    static const std::array<OptionKey, 4>& optionKeys();
+    void LoadSettings();
+    bool writeSettings();
+
+    // Scheme list.
+    void SetListChange(int index);
+    void AddBtnClick();
+    void UpdBtnClick();
+    void DelBtnClick();
+    void CLsortClick();
+    void setListTip(int index);
+    void updateSchemeButtons();
+    void addSchemeName(const QString& name);
+
+    // HTML output and previews.
+    void SaveAsClick();
+    void HviewClick();
+    void LdBackClick();
+    void CancelBGClick();
+    void IviewClick();
+    void SetViewerClick();
+    void FontSetClick();
+    void Contents1Click();
+    void About1Click();
+
+    TemplateInput templateInput() const;
+    void showFileWriteFailure(const QString& path, const QString& reason);
+
     Platform& m_platform;
+
+    // Controls, by their layout names.
+    QFrame* Bevel1 = nullptr;
+    QFrame* Bevel2 = nullptr;
+    QFrame* Bevel3 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    PaletteView* CPallet = nullptr;
+    QLabel* Clabel = nullptr;
+    QToolButton* ColBtn = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    ClickPanel* BGpanel = nullptr;
+    TURLLabel* TextLabel = nullptr;
+    TURLLabel* LinkLabel = nullptr;
+    TURLLabel* VlinkLabel = nullptr;
+    TURLLabel* AlinkLabel = nullptr;
+    ClickPanel* ColBox = nullptr;
+    QLabel* ColHex = nullptr;
+    QGroupBox* ColType = nullptr;
+    QButtonGroup* m_colTypeGroup = nullptr;
+    QCheckBox* HexChk = nullptr;
+    TIntEdit* Rval = nullptr;
+    TIntEdit* Gval = nullptr;
+    TIntEdit* Bval = nullptr;
+    TUpDown* Rupdwn = nullptr;
+    TUpDown* Gupdwn = nullptr;
+    TUpDown* Bupdwn = nullptr;
+    QSlider* Rbar = nullptr;
+    QSlider* Gbar = nullptr;
+    QSlider* Bbar = nullptr;
+    QComboBox* SetList = nullptr;
+    QPushButton* AddBtn = nullptr;
+    QPushButton* UpdBtn = nullptr;
+    QPushButton* DelBtn = nullptr;
+    QPushButton* EndBtn = nullptr;
+
+    // Menu items, by their layout names.
+    QAction* LdBack = nullptr;
+    QAction* SaveAs = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* Cundo = nullptr;
+    QAction* Copy1 = nullptr;
+    QAction* Acopy = nullptr;
+    QAction* Paste1 = nullptr;
+    QAction* CancelBG = nullptr;
+    QAction* Hview = nullptr;
+    QAction* Iview = nullptr;
+    QAction* Cusename = nullptr;
+    QAction* ColDQ = nullptr;
+    QAction* UseCSS = nullptr;
+    QAction* CLsort = nullptr;
+    QAction* Winpos = nullptr;
+    QAction* SetViewer = nullptr;
+    QAction* FontSet = nullptr;
+    QAction* Contents1 = nullptr;
+    QAction* About1 = nullptr;
+
+    TIntEdit* m_fields[3] = {};
+    TUpDown* m_upDowns[3] = {};
+    QSlider* m_bars[3] = {};
+    TURLLabel* m_slotLabels[SlotCount] = {}; // index 0 unused: slot 0 is the panel
+
+    // The other windows, which live as long as this one.
+    TForm2* m_form2 = nullptr;
+    TAboutBox* m_aboutBox = nullptr;
+    TForm4* m_form4 = nullptr;
+    std::unique_ptr<TDM> m_dm;
+
+    BodyColorSet m_body{};
+    ColorValue m_editColor = 0;
+    ColorUndoStack m_undo;
+    std::unique_ptr<SettingsStore> m_settings;
+    QString m_settingsPath;
+    QString m_helpPath;
+    QString m_backgroundPath;
+    QString m_viewerPath;
+    QString m_tempPagePath;
+    bool m_paletteHover = false;
+    bool m_eyedropperActive = false;
+    QCursor m_spoitCursor;
+    bool m_schemesSorted = false;
+    QCollator m_collator; // the sorted scheme list's order: the locale's, ignoring case
+    bool m_closing = false;
 };

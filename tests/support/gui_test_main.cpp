@@ -8,6 +8,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pagetint"));
+    // Tests open and close many windows; none of them ends the run.
+    QApplication::setQuitOnLastWindowClosed(false);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,26 @@
+#include "file_paths.h"
+
+namespace {
+
+// MulDiv: a * b / c rounded half away from zero.
+int mulDiv(int a, int b, int c)
+{
+    const long long product = static_cast<long long>(a) * b;
+    const long long half = c / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
+}
+
+} // namespace
+
+QString replaceExtension(const QString& path, const QString& ext)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (dot > slash)
+        return path.left(dot) + ext;
+    return path + ext;
+}
+
+int pointsFromPixels(int pixels) { return mulDiv(pixels, 72, 96); }
+
+int pixelsFromPoints(int points) { return mulDiv(points, 96, 72); }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// A path with the extension of its file name replaced by ext (".ini", ".chm");
+// a name without an extension gets ext appended.
+QString replaceExtension(const QString& path, const QString& ext);
+
+// Font sizes are kept in points at 96 dots per inch, as the settings file stores them.
+int pointsFromPixels(int pixels);
+int pixelsFromPoints(int points);
+
+// The left edge that centres a label of labelWidth on a panel of clientWidth.
+constexpr int centredLabelLeft(int clientWidth, int labelWidth) { return (clientWidth - labelWidth) / 2 + 4; }

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+// The texts of the main window.
+namespace MainTexts {
+inline const QString Caption = QStringLiteral(" Pagetint");
+inline const QString UiFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
+inline const QString GothicFamily = QStringLiteral("ＭＳ ゴシック");
+inline const QString MinchoFamily = QStringLiteral("ＭＳ 明朝");
+
+inline const QString SchemeListLabel = QStringLiteral("配色リスト");
+inline const QString ColorLabel = QStringLiteral("Color Label");
+inline const QString ColorDialogHint = QStringLiteral("ｶﾗｰﾀﾞｲｱﾛｸﾞ");
+inline const QString TextSample = QStringLiteral("文字色 TEXT");
+inline const QString LinkSample = QStringLiteral("リンク色 LINK");
+inline const QString VlinkSample = QStringLiteral("選択済リンク色 VLINK");
+inline const QString AlinkSample = QStringLiteral("クリック色 ALINK");
+inline const QString InitialHex = QStringLiteral("#FFFFFF");
+inline const QString TypeCaption = QStringLiteral("TYPE");
+inline const QString SlotNames[] = {QStringLiteral("BGCOLOR"), QStringLiteral("TEXT"),
+                                    QStringLiteral("LINK"), QStringLiteral("VLINK"),
+                                    QStringLiteral("ALINK")};
+inline const QString HexCheck = QStringLiteral("16進");
+inline const QString Add = QStringLiteral("追加");
+inline const QString Update = QStringLiteral("変更");
+inline const QString Delete = QStringLiteral("削除");
+inline const QString Quit = QStringLiteral("終 了");
+
+inline const QString FileMenu = QStringLiteral("ﾌｧｲﾙ(&F)");
+inline const QString LdBack = QStringLiteral("背景画像...");
+inline const QString SaveAs = QStringLiteral("ﾃﾝﾌﾟﾚｰﾄ保存");
+inline const QString Exit1 = QStringLiteral("終了(&X)");
+inline const QString EditMenu = QStringLiteral("編集(&E)");
+inline const QString Cundo = QStringLiteral("色を戻す");
+inline const QString Copy1 = QStringLiteral("単色コピー");
+inline const QString Acopy = QStringLiteral("全体コピー");
+inline const QString Paste1 = QStringLiteral("貼り付け");
+inline const QString CancelBG = QStringLiteral("背景画像の解除");
+inline const QString ShowMenu = QStringLiteral("表示(&D)");
+inline const QString Hview = QStringLiteral("HTMLﾌﾟﾚﾋﾞｭｰ(&H)");
+inline const QString Iview = QStringLiteral("画像ﾌﾟﾚﾋﾞｭｰ(&I)");
+inline const QString OptionMenu = QStringLiteral("ｵﾌﾟｼｮﾝ(&O)");
+inline const QString Cusename = QStringLiteral("ｶﾗｰ名の使用");
+inline const QString ColDQ = QStringLiteral("単色コピー時\"\"付");
+inline const QString UseCSS = QStringLiteral("CSS形式の使用");
+inline const QString CLsort = QStringLiteral("配色名のｿｰﾄ");
+inline const QString Winpos = QStringLiteral("表示位置保存");
+inline const QString SetViewer = QStringLiteral("画像ﾋﾞｭｰﾜ指定");
+inline const QString FontSet = QStringLiteral("フォント設定...");
+inline const QString HelpMenu = QStringLiteral("ヘルプ(&H)");
+inline const QString Contents1 = QStringLiteral("ヘルプ(&H)");
+inline const QString About1 = QStringLiteral("ﾊﾞｰｼﾞｮﾝ(&A)");
+
+inline const QString UndoAllocationFailed = QStringLiteral("Undoバッファが取得できませんでした");
+} // namespace MainTexts

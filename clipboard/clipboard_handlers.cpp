@@ -1,0 +1,48 @@
+// The main window's copy and paste commands.
+#include "main_window.h"
+
+#include "copy_formats.h"
+#include "paste_parser.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+
+void TForm1::Copy1Click()
+{
+    const std::string text =
+        singleColorCopyText(m_editColor, Cusename->isChecked(), ColDQ->isChecked());
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    Paste1->setEnabled(true);
+}
+
+void TForm1::AcopyClick()
+{
+    const std::string text = wholeCopyText(m_body, UseCSS->isChecked(), Cusename->isChecked());
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    Paste1->setEnabled(true);
+}
+
+void TForm1::Paste1Click()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText())
+        return;
+    const QByteArray text = data->text().toUtf8();
+    const PasteResult result = parsePaste(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    switch (result.kind) {
+    case PasteResult::Kind::Nothing:
+        return;
+    case PasteResult::Kind::EditorColor:
+        SetEditColor(result.editorColor);
+        ColorPending = true;
+        return;
+    case PasteResult::Kind::BodyColors:
+        SetBodyColors(result.bodyColors);
+        if (result.anyAttributeRead)
+            ColorPending = true;
+        SelectSlot(BGCOLOR);
+        return;
+    }
+}

@@ -1,0 +1,97 @@
+// The main window's palette, eyedropper and colour dialog.
+#include "main_window.h"
+
+#include "dialog_module.h"
+#include "named_color_table.h"
+#include "palette_geometry.h"
+#include "palette_view.h"
+#include "platform.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+void TForm1::drawPalette()
+{
+    CPallet->setImage(drawPaletteImage(palette().color(QPalette::Button)));
+}
+
+void TForm1::CPalletMouseMove(QPoint pos)
+{
+    if (const std::optional<int> cell = PaletteGeometry::hitTest(pos.x(), pos.y())) {
+        Clabel->setText(QString::fromLatin1(NamedColorTable::row(*cell).name));
+        m_paletteHover = true;
+    } else {
+        Clabel->clear();
+        m_paletteHover = false;
+    }
+}
+
+void TForm1::CPalletMouseDown(QPoint pos, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton || !m_paletteHover)
+        return;
+    const std::optional<int> cell = PaletteGeometry::hitTest(pos.x(), pos.y());
+    if (!cell)
+        return;
+    SetEditColor(NamedColorTable::row(*cell).value);
+    ColorPending = true;
+}
+
+void TForm1::ColBtnClick()
+{
+    if (const std::optional<ColorValue> color = m_dm->executeColor(this, m_editColor)) {
+        SetEditColor(*color);
+        ColorPending = true;
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == BitBtn1 && event->type() == QEvent::MouseButtonPress) {
+        BitBtn1MouseDown(static_cast<QMouseEvent*>(event)->button());
+        return m_eyedropperActive;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::BitBtn1MouseDown(Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton || m_eyedropperActive)
+        return;
+    // grabMouse(cursor) keeps the eyedropper cursor over every window until the release,
+    // and ungrabbing restores the cursor that was in force before.
+    grabMouse(m_spoitCursor);
+    m_eyedropperActive = true;
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event)
+{
+    QMainWindow::mouseMoveEvent(event);
+    FormMouseMove();
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent* event)
+{
+    QMainWindow::mouseReleaseEvent(event);
+    FormMouseUp();
+}
+
+void TForm1::FormMouseMove()
+{
+    if (!m_eyedropperActive)
+        return;
+    // A point where no screen has a pixel gives no colour, and the editor keeps its own.
+    if (const std::optional<ColorValue> color = m_platform.screenPixel(QCursor::pos()))
+        SetEditColor(*color);
+}
+
+void TForm1::FormMouseUp()
+{
+    if (!m_eyedropperActive)
+        return;
+    m_eyedropperActive = false;
+    releaseMouse();
+    activateWindow();
+}

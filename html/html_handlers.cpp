@@ -1,0 +1,143 @@
+// The main window's template, preview, background image, viewer, font and help commands.
+#include "main_window.h"
+
+#include "click_panel.h"
+#include "dialog_module.h"
+#include "file_paths.h"
+#include "html_texts.h"
+#include "platform.h"
+#include "private_folder.h"
+#include "secondary_windows.h"
+#include "template_writer.h"
+#include "text_file.h"
+#include "texts.h"
+#include "url_label.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace {
+
+QStringList toLines(const std::vector<std::string>& lines)
+{
+    QStringList result;
+    result.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        result << QString::fromStdString(line);
+    return result;
+}
+
+} // namespace
+
+QString previewPagePath(const QString& tempFolder)
+{
+    return QDir(privateFolderPath(tempFolder)).filePath(HtmlTexts::PreviewPageName);
+}
+
+TemplateInput TForm1::templateInput() const
+{
+    TemplateInput input;
+    input.colors = m_body;
+    input.useNames = Cusename->isChecked();
+    input.hasBackground = CancelBG->isEnabled();
+    input.backgroundPath = m_backgroundPath.toStdString();
+    input.bold = TextLabel->font().bold();
+    input.italic = TextLabel->font().italic();
+    return input;
+}
+
+void TForm1::showFileWriteFailure(const QString& path, const QString& reason)
+{
+    m_platform.messageBox(this, Texts::AppTitle, HtmlTexts::SaveFailed + u'\n' + path + u'\n' + reason,
+                          Platform::Buttons::Ok, Platform::Icon::Exclamation);
+}
+
+void TForm1::SaveAsClick()
+{
+    const std::optional<QString> path = m_dm->executeSave(this);
+    if (!path)
+        return;
+    const TemplateInput input = templateInput();
+    const QStringList lines = toLines(UseCSS->isChecked() ? WriteCssTemplate(input) : WriteTemplate(input, false));
+    QString error;
+    if (!writeTextLines(*path, lines, &error))
+        showFileWriteFailure(*path, error);
+}
+
+void TForm1::HviewClick()
+{
+    QString error;
+    const QString folder = QFileInfo(m_tempPagePath).path();
+    if (!preparePrivateFolder(folder, &error)
+        || !writePrivateTextLines(m_tempPagePath, toLines(WriteTemplate(templateInput(), true)), &error)) {
+        showFileWriteFailure(m_tempPagePath, error);
+        return;
+    }
+    m_platform.shellOpen(m_tempPagePath);
+}
+
+void TForm1::LdBackClick()
+{
+    const std::optional<QString> path = m_dm->executeOpen(this, 1);
+    if (!path)
+        return;
+    m_backgroundPath = *path;
+    Iview->setEnabled(true);
+    CancelBG->setEnabled(true);
+}
+
+void TForm1::CancelBGClick()
+{
+    Iview->setEnabled(false);
+    CancelBG->setEnabled(false);
+}
+
+void TForm1::IviewClick()
+{
+    // Failures are not reported: the user sees that nothing opened.
+    if (!m_viewerPath.isEmpty())
+        m_platform.startDetached(m_viewerPath, m_backgroundPath);
+    else
+        m_platform.shellOpen(m_backgroundPath);
+}
+
+void TForm1::SetViewerClick()
+{
+    m_form4->IVname->setText(m_viewerPath);
+    if (m_form4->exec() == QDialog::Accepted)
+        m_viewerPath = m_form4->IVname->text();
+}
+
+void TForm1::FontSetClick()
+{
+    if (const std::optional<QFont> font = m_dm->executeFont(this, TextLabel->font()))
+        ApplyPreviewFont(*font);
+}
+
+void TForm1::ApplyPreviewFont(const QFont& font)
+{
+    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : pixelsFromPoints(qRound(font.pointSizeF()));
+    for (int slot = TEXT; slot < SlotCount; ++slot) {
+        TURLLabel* label = m_slotLabels[slot];
+        QFont labelFont = label->font();
+        labelFont.setFamily(font.family());
+        labelFont.setPixelSize(pixels);
+        labelFont.setBold(font.bold());
+        labelFont.setItalic(font.italic());
+        labelFont.setStrikeOut(font.strikeOut());
+        labelFont.setUnderline(slot != TEXT);
+        label->setFont(labelFont);
+        label->adjustSize();
+        label->move(centredLabelLeft(BGpanel->contentsRect().width(), label->width()), label->y());
+    }
+}
+
+void TForm1::Contents1Click()
+{
+    if (QFileInfo::exists(m_helpPath))
+        m_platform.shellOpen(m_helpPath);
+}
+
+void TForm1::About1Click() { m_aboutBox->exec(); }

@@ -1,0 +1,156 @@
+// The main window's scheme list.
+#include "main_window.h"
+
+#include "int_edit.h"
+#include "platform.h"
+#include "scheme_list_texts.h"
+#include "scheme_order.h"
+#include "scheme_value.h"
+#include "secondary_windows.h"
+#include "settings_store.h"
+#include "texts.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+void TForm1::ApplyScheme(int index)
+{
+    const SettingsStore& store = *m_settings;
+    QString value;
+    if (index < 0) {
+        value = store.readText(SchemeSection, LastEndKey, NoneMarker);
+        if (value == NoneMarker)
+            value = store.readText(SchemeSection, SetList->count() > 0 ? SetList->itemText(0) : QString(), NoneMarker);
+    } else {
+        value = store.readText(SchemeSection, SetList->itemText(index), NoneMarker);
+    }
+    if (value == NoneMarker)
+        return;
+    if (const std::optional<BodyColorSet> colors = readSchemeColors(value))
+        SetBodyColors(*colors);
+}
+
+void TForm1::setListTip(int index)
+{
+    SetList->setToolTip(index >= 0 && index < SetList->count() ? SetList->itemText(index) : QString());
+}
+
+void TForm1::updateSchemeButtons()
+{
+    const bool any = SetList->count() > 0;
+    UpdBtn->setEnabled(any);
+    DelBtn->setEnabled(any);
+}
+
+void TForm1::SetListChange(int index)
+{
+    ApplyScheme(index);
+    SelectSlot(BGCOLOR);
+    setListTip(index);
+    ColorPending = false;
+    Cundo->setEnabled(false);
+}
+
+void TForm1::addSchemeName(const QString& name)
+{
+    int index = SetList->count();
+    if (m_schemesSorted) {
+        QStringList names;
+        names.reserve(SetList->count());
+        for (int i = 0; i < SetList->count(); ++i)
+            names << SetList->itemText(i);
+        index = sortedInsertIndex(names, name, m_collator);
+    }
+    SetList->insertItem(index, name);
+    SetList->setCurrentIndex(index);
+}
+
+void TForm1::AddBtnClick()
+{
+    m_form2->SetName->clear();
+    m_form2->move(x() + 4, y() + 256);
+    if (m_form2->exec() != QDialog::Accepted)
+        return;
+    const QString name = m_form2->SetName->text();
+    if (name.isEmpty())
+        return;
+    if (!isStorableSchemeName(name)) {
+        m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::NameUnusable, Platform::Buttons::Ok,
+                              Platform::Icon::Exclamation);
+        return;
+    }
+    QStringList names;
+    names.reserve(SetList->count());
+    for (int i = 0; i < SetList->count(); ++i)
+        names << SetList->itemText(i);
+    if (indexOfNameIgnoringCase(names, name) >= 0) {
+        m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::NameInUse, Platform::Buttons::Ok,
+                              Platform::Icon::Exclamation);
+        return;
+    }
+    addSchemeName(name);
+    SetList->setToolTip(name);
+    m_settings->writeText(SchemeSection, name, schemeValueText(m_body));
+    updateSchemeButtons();
+}
+
+void TForm1::UpdBtnClick()
+{
+    const int index = SetList->currentIndex();
+    if (index < 0)
+        return;
+    if (m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::ConfirmReplace, Platform::Buttons::OkCancel,
+                              Platform::Icon::Question)
+        != Platform::Answer::Ok)
+        return;
+    m_settings->writeText(SchemeSection, SetList->itemText(index), schemeValueText(m_body));
+}
+
+void TForm1::DelBtnClick()
+{
+    int index = SetList->currentIndex();
+    if (index < 0)
+        return;
+    if (m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::ConfirmDelete, Platform::Buttons::OkCancel,
+                              Platform::Icon::Question)
+        != Platform::Answer::Ok)
+        return;
+    m_settings->deleteKey(SchemeSection, SetList->itemText(index));
+    SetList->setUpdatesEnabled(false);
+    SetList->removeItem(index);
+    if (index >= SetList->count())
+        index = SetList->count() - 1;
+    SetList->setCurrentIndex(index);
+    setListTip(index);
+    SetList->setUpdatesEnabled(true);
+    ApplyScheme(index);
+    SelectSlot(BGCOLOR);
+    ColorPending = false;
+    updateSchemeButtons();
+}
+
+void TForm1::CLsortClick()
+{
+    if (m_schemesSorted) {
+        m_schemesSorted = false;
+        CLsort->setChecked(false);
+        return;
+    }
+    const QString selected = SetList->currentText();
+    const bool hadSelection = SetList->currentIndex() >= 0;
+    CLsort->setChecked(true);
+    m_schemesSorted = true;
+    QStringList names;
+    names.reserve(SetList->count());
+    for (int i = 0; i < SetList->count(); ++i)
+        names << SetList->itemText(i);
+    sortSchemeNames(names, m_collator);
+    SetList->setUpdatesEnabled(false);
+    SetList->clear();
+    SetList->addItems(names);
+    if (hadSelection)
+        SetList->setCurrentIndex(indexOfNameIgnoringCase(names, selected));
+    SetList->setUpdatesEnabled(true);
+}

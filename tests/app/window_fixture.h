@@ -1,0 +1,65 @@
+#pragma once
+
+#include "fake_platform.h"
+#include "main_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A real main window, offscreen, on the fake platform, with a private folder standing
+// in for the executable's folder (so its settings file is the test's own).
+class WindowTest : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        qputenv("XDG_RUNTIME_DIR", m_dir.filePath(QStringLiteral("runtime")).toLocal8Bit());
+        QDir(m_dir.path()).mkpath(QStringLiteral("runtime"));
+        QDir(m_dir.path()).mkpath(QStringLiteral("tmp"));
+        platform.executableFilePath = m_dir.filePath(QStringLiteral("pagetint"));
+        platform.tempFolderPath = m_dir.filePath(QStringLiteral("tmp"));
+        QGuiApplication::clipboard()->clear();
+    }
+
+    void TearDown() override
+    {
+        if (form) {
+            form->hide();
+            form.reset();
+        }
+    }
+
+    // Builds the window, as the program does at start, and shows it.
+    TForm1& start()
+    {
+        form = std::make_unique<TForm1>(platform);
+        form->show();
+        form->activateWindow();
+        QApplication::setActiveWindow(form.get());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        return *form;
+    }
+
+    template <typename T> T* find(const char* name) const
+    {
+        T* widget = form->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QString settingsPath() const { return m_dir.filePath(QStringLiteral("pagetint.ini")); }
+    QString folder() const { return m_dir.path(); }
+
+    FakePlatform platform;
+    std::unique_ptr<TForm1> form;
+
+private:
+    QTemporaryDir m_dir;
+};
