@@ -95,4 +95,16 @@ TEST(TextFile, FailedWriteLeavesOldFileAndSaysWhy)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(readTextFile(dir.filePath(QStringLiteral("nothing.ini")), &error).has_value());
     EXPECT_FALSE(error.isEmpty());
+
+    // A file in a folder where nothing can be created, not even by root: the write fails
+    // before the old file is touched.
+    QFile old(QStringLiteral("/proc/version"));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    const QByteArray before = old.readAll();
+    old.close();
+    error.clear();
+    EXPECT_FALSE(writeTextLines(QStringLiteral("/proc/version"), {QStringLiteral("x")}, &error));
+    EXPECT_FALSE(error.isEmpty());
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), before);
 }
