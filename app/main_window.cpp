@@ -2,6 +2,7 @@
 
 #include "click_panel.h"
 #include "dialog_module.h"
+#include "layout_helpers.h"
 #include "int_edit.h"
 #include "main_window_texts.h"
 #include "named_color_table.h"
@@ -38,26 +39,6 @@ constexpr int ClientHeight = 286;
 constexpr BodyColorSet LayoutColors = {rgbColor(0, 128, 128), rgbColor(255, 255, 255), rgbColor(0, 0, 255),
                                        rgbColor(0, 255, 255), rgbColor(255, 0, 255)};
 
-QFont pixelFont(const QString& family, int pixels, bool bold = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-template <typename W> W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1)
-{
-    widget->setObjectName(QLatin1String(name));
-    if (width < 0) {
-        widget->adjustSize();
-        widget->move(left, top);
-    } else {
-        widget->setGeometry(left, top, width, height);
-    }
-    return widget;
-}
-
 QFrame* bevel(QWidget* parent, const char* name, QRect bounds, QFrame::Shape shape)
 {
     auto* frame = place(new QFrame(parent), name, bounds.x(), bounds.y(), bounds.width(), bounds.height());
@@ -85,6 +66,12 @@ TForm1::~TForm1() = default;
 
 void TForm1::buildControls()
 {
+    // NOTE: the layout names the Japanese Windows fonts, and those names are what the
+    // settings file keeps; where they are missing, draw with the closest installed ones.
+    QFont::insertSubstitutions(MainTexts::UiFontFamily, {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic")});
+    QFont::insertSubstitutions(MainTexts::GothicFamily, {QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(MainTexts::MinchoFamily, {QStringLiteral("Noto Serif CJK JP"), QStringLiteral("IPAMincho")});
+
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(MainTexts::Caption);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -138,6 +125,7 @@ void TForm1::buildControls()
         Clabel->setPalette(pal);
     }
     place(Clabel, "Clabel", 455, 78, 127, 17);
+    Label5->raise(); // a wider fallback font must not hide the caption under the panel
 
     ColBtn = new QToolButton(client);
     ColBtn->setIcon(QIcon(Resources::colorDialogPicture()));
@@ -465,6 +453,8 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::FormClose()
 {
+    if (!m_settings)
+        return true; // already closed once; nothing is left to save
     m_undo.clear();
     // A failed write keeps the window open with the store in memory; the next close retries.
     if (!writeSettings())

@@ -1,6 +1,7 @@
 #include "secondary_windows.h"
 
 #include "dialog_module.h"
+#include "layout_helpers.h"
 #include "dialog_texts.h"
 #include "main_window_texts.h"
 #include "resources.h"
@@ -16,24 +17,7 @@
 
 namespace {
 
-QFont uiFont()
-{
-    QFont font(MainTexts::UiFontFamily);
-    font.setPixelSize(12);
-    return font;
-}
-
-template <typename W> W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1)
-{
-    widget->setObjectName(QLatin1String(name));
-    if (width < 0) {
-        widget->adjustSize();
-        widget->move(left, top);
-    } else {
-        widget->setGeometry(left, top, width, height);
-    }
-    return widget;
-}
+QFont uiFont() { return pixelFont(MainTexts::UiFontFamily, 12); }
 
 } // namespace
 

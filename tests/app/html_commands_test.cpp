@@ -16,21 +16,6 @@
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void whenDialogShows(std::function<void(QDialog*)> act)
-{
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(dialog);
-    });
-}
-
 const QByteArray kDefaultTemplate =
     "<HTML>\r\n<HEAD>\r\n<TITLE>Pagetint \x82\xC9\x82\xE6\x82\xE9\x83\x65\x83\x93\x83\x76\x83\x8C\x81\x5B\x83\x67</TITLE>\r\n"
     "</HEAD>\r\n"

@@ -22,12 +22,6 @@ const QByteArray kFirstRunFile = QByteArray("[Options]\r\n"
                                             "_lastend_=8421376,16777215,16711680,16776960,16711935\r\n"
                                             "\r\n");
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST_F(WindowTest, EveryWayOfClosingSavesAndRemovesThePreviewPage)

@@ -4,14 +4,34 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+
+inline QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Answers the next modal dialog once it is up.
+inline void whenDialogShows(std::function<void(QDialog*)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(dialog);
+    });
+}
 
 // A real main window, offscreen, on the fake platform, with a private folder standing
 // in for the executable's folder (so its settings file is the test's own).

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+// Small helpers for building windows from the layout's coordinates.
+
+inline QFont pixelFont(const QString& family, int pixels, bool bold = false)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// Names a control and puts it at its place; without a size it sizes itself to its text.
+template <typename W> W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1)
+{
+    widget->setObjectName(QLatin1String(name));
+    if (width < 0) {
+        widget->adjustSize();
+        widget->move(left, top);
+    } else {
+        widget->setGeometry(left, top, width, height);
+    }
+    return widget;
+}
