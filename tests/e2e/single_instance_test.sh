@@ -1,36 +1,57 @@
 #!/usr/bin/env bash
-# A second start exits 1 while the first runs; a killed first never blocks a later start.
-set -u
-binary=$1
-work=$(mktemp -d)
-trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime"
-cp "$binary" "$work/pagetint"
+# A second start exits 1 at once and leaves the first alone; a killed first never blocks a
+# later start. Usage: single_instance_test.sh PROGRAM [offscreen|x11]
+. "$(dirname "$0")/e2e_lib.sh"
 
-fail() { echo "FAIL: $*"; exit 1; }
+mode=${2:-offscreen}
+e2e_setup "$1"
+case $mode in
+    offscreen) use_offscreen ;;
+    x11) start_display ;;
+    *) fail "unknown mode '$mode'" ;;
+esac
+new_app one
 
-wait_for_lock() {
-    for _ in $(seq 100); do
-        [ -e "$XDG_RUNTIME_DIR/Pagetint_corvel.lock" ] && ! flock -n "$XDG_RUNTIME_DIR/Pagetint_corvel.lock" true && return 0
-        sleep 0.1
-    done
-    return 1
-}
+launch
+first=$PID
+wait_lock_held_by "$first" 10000
+if [ "$mode" = x11 ]; then
+    find_window "$first" "$MAIN_TITLE" 10000
+    first_window=$WID
+fi
 
-"$work/pagetint" & first=$!
-wait_for_lock || fail "the first instance never took the lock"
-
-start=$(date +%s%N)
-"$work/pagetint"; rc=$?
-elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+start=$(now_ms)
+timeout 10 "$APP"
+rc=$?
+elapsed=$(($(now_ms) - start))
 [ "$rc" -eq 1 ] || fail "second instance exited with $rc, expected 1"
 [ "$elapsed" -lt 3000 ] || fail "second instance took ${elapsed} ms to give up"
-kill -0 "$first" 2>/dev/null || fail "the first instance did not survive the second start"
+running "$first" || fail "the first instance did not survive the second start"
+[ "$(lock_holder)" = "$first" ] || fail "the first instance lost the lock"
+if [ "$mode" = x11 ]; then
+    # The second copy showed nothing: the only main window is still the first one's.
+    windows=$(xdotool search --onlyvisible --name "^${MAIN_TITLE}\$" | sort -u)
+    [ "$windows" = "$first_window" ] || fail "visible main windows after the second start: '$windows'"
+    boxes=$(xdotool search --onlyvisible --name "^${ERROR_TITLE}\$" | wc -l)
+    [ "$boxes" -eq 0 ] || fail "the second start left a message box"
+fi
+echo "second instance gave up in ${elapsed} ms"
 
-kill -9 "$first"; wait "$first" 2>/dev/null
-"$work/pagetint" & third=$!
-wait_for_lock || fail "a start after a crash could not take the lock"
-kill -0 "$third" 2>/dev/null || fail "the start after a crash ended"
-kill -9 "$third"
-echo "single instance: ok"
+kill_hard "$first"
+[ ! -e "$SETTINGS" ] || fail "a killed run wrote its settings file"
+
+launch
+third=$PID
+wait_lock_held_by "$third" 10000
+if [ "$mode" = x11 ]; then
+    find_window "$third" "$MAIN_TITLE" 5000
+    echo "start after a crash: window shown after ${SHOWN_MS} ms"
+    close_with_ctrl_q "$WID" "$third"
+    [ "$EXIT_CODE" -eq 0 ] || fail "the start after a crash ended with $EXIT_CODE"
+    first_run_file >"$E2E_WORK/expected.ini"
+    same_bytes "$SETTINGS" "$E2E_WORK/expected.ini" "settings written by the start after a crash"
+else
+    running "$third" || fail "the start after a crash ended"
+    kill_hard "$third"
+fi
+echo "single instance ($mode): ok"
