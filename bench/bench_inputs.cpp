@@ -1,0 +1,110 @@
+#include "bench_inputs.h"
+
+#include <cstdio>
+#include <numeric>
+#include <random>
+#include <vector>
+
+namespace {
+
+std::string bodyTag(const BodyColorSet& colors)
+{
+    static constexpr const char* names[SlotCount] = {"BGCOLOR", "TEXT", "LINK", "VLINK", "ALINK"};
+    std::string tag = "<body";
+    for (int slot = 0; slot < SlotCount; ++slot)
+        tag += std::string(" ") + names[slot] + "=\"" + colorHex(colors[slot]) + '"';
+    return tag + ">\n";
+}
+
+// One block of the page's head: a style rule, a script line, a comment and a meta tag, with quotes
+// and '=' signs about, as real pages have them. None of it spells the tag's name.
+std::string headBlock(int n)
+{
+    char block[512];
+    std::snprintf(block, sizeof block,
+                  "<style>.item-%05d { color: #%06X; margin: %dpx %dpx; font-family: \"Noto Sans\", serif; }</style>\n"
+                  "<script>var row%05d = { id: %d, title: \"Row %d\", visible: true };</script>\n"
+                  "<!-- cell %d: width=\"%d\" align=center -->\n"
+                  "<meta name=\"keywords-%d\" content=\"colour, link, text, %d\">\n",
+                  n, (n * 2654435761u) & 0xFFFFFFu, n % 17, n % 23, n, n, n, n, 100 + n % 400, n, n);
+    return block;
+}
+
+} // namespace
+
+std::string htmlDocumentWithBodyAtEnd(std::size_t totalBytes, const BodyColorSet& colors)
+{
+    const std::string start = "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<title>Sample page</title>\n";
+    const std::string headEnd = "</head>\n";
+    const std::string tail = bodyTag(colors) + "</html>\n";
+
+    std::string page = start;
+    page.reserve(totalBytes);
+    const std::size_t closing = headEnd.size() + tail.size();
+    for (int n = 0;; ++n) {
+        const std::string block = headBlock(n);
+        if (page.size() + block.size() + closing > totalBytes)
+            break;
+        page += block;
+    }
+    // The rest is blanks inside the head, so the tail still ends the page exactly.
+    if (page.size() + closing < totalBytes)
+        page.append(totalBytes - page.size() - closing, ' ');
+    page += headEnd;
+    page += tail;
+    return page;
+}
+
+QString generatedSchemeName(int i)
+{
+    const QString number = QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0'));
+    switch (i % 4) {
+    case 0:
+        return QStringLiteral("Site ") + number;
+    case 1:
+        return QStringLiteral("配色") + number;
+    case 2:
+        return QStringLiteral("theme-") + number + QStringLiteral("-dark");
+    default:
+        return QStringLiteral("Ｗｅｂ ") + number;
+    }
+}
+
+QStringList settingsFileLines(int schemeCount, bool sorted)
+{
+    if (schemeCount <= 0)
+        return {};
+    QStringList lines = {
+        QStringLiteral("[Options]"),
+        QStringLiteral("Position=0,0,0"),
+        sorted ? QStringLiteral("Sort=1") : QStringLiteral("Sort=0"),
+        QStringLiteral("Usename=0"),
+        QStringLiteral("Coldq=0"),
+        QStringLiteral("Usecss=0"),
+        QStringLiteral("Digi16=0"),
+        QStringLiteral("ImgViewer="),
+        QStringLiteral("Font=\"ＭＳ Ｐゴシック\",11,0,0"),
+        QString(),
+        QStringLiteral("[Color Set]"),
+    };
+    // A fixed shuffle, so the stored order is not already the sorted one and every run
+    // reads the same file.
+    std::vector<int> order(static_cast<std::size_t>(schemeCount));
+    std::iota(order.begin(), order.end(), 0);
+    std::minstd_rand random(20240601);
+    for (std::size_t i = order.size() - 1; i > 0; --i)
+        std::swap(order[i], order[random() % (i + 1)]);
+    for (const int i : order) {
+        const auto c = static_cast<unsigned>(i) * 2654435761u;
+        lines << QStringLiteral("%1=%2,%3,%4,%5,%6")
+                     .arg(generatedSchemeName(i))
+                     .arg(c & 0xFFFFFFu)
+                     .arg((c >> 8) & 0xFFFFFFu)
+                     .arg(16711680)
+                     .arg(16776960)
+                     .arg(16711935);
+    }
+    lines << QStringLiteral("_lastend_=8421376,16777215,16711680,16776960,16711935") << QString();
+    return lines;
+}
+

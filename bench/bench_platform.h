@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform.h"
+
+// A platform for measuring: every dialog is cancelled, nothing is opened or started,
+// and the program's files live in a folder the benchmark owns.
+class BenchPlatform final : public Platform {
+public:
+    // executablePath() names "pagetint" inside `folder`, so the settings file is
+    // `folder`/pagetint.ini.
+    explicit BenchPlatform(const QString& folder);
+
+    Answer messageBox(QWidget* parent, const QString& caption, const QString& text, Buttons buttons,
+                      Icon icon) override;
+    std::optional<ColorValue> chooseColor(QWidget* parent, ColorValue initial) override;
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
+    std::optional<QString> openFileName(QWidget* parent, const FileDialog& dialog) override;
+    std::optional<QString> saveFileName(QWidget* parent, const FileDialog& dialog) override;
+    bool shellOpen(const QString& pathOrAddress) override;
+    bool startDetached(const QString& program, const QString& argument) override;
+    std::optional<ColorValue> screenPixel(QPoint globalPos) override;
+    QString tempFolder() override;
+    QString executablePath() override;
+
+    // How many message boxes were asked for; a benchmark that expects none checks it.
+    int messageBoxCount() const { return m_messageBoxes; }
+
+private:
+    QString m_folder;
+    int m_messageBoxes = 0;
+};

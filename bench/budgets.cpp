@@ -1,0 +1,134 @@
+#include "budgets.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::string format(const char* pattern, double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, pattern, value);
+    return text;
+}
+
+// The measurement, or why there is none.
+const Measurement* usable(const Measurements& all, const std::string& name, std::string& why)
+{
+    const auto it = all.find(name);
+    if (it == all.end()) {
+        why = "not measured";
+        return nullptr;
+    }
+    if (!it->second.error.empty()) {
+        why = "error: " + it->second.error;
+        return nullptr;
+    }
+    return &it->second;
+}
+
+BudgetLine throughputLine(const Measurements& all, const std::string& what, const std::string& name)
+{
+    BudgetLine line{what, {}, format(">= %.0f MB/s", MinPasteMegabytesPerSecond), false};
+    const Measurement* m = usable(all, name, line.measured);
+    if (!m)
+        return line;
+    if (!m->bytesPerSecond) {
+        line.measured = "no byte count";
+        return line;
+    }
+    const double megabytes = *m->bytesPerSecond / 1e6;
+    line.measured = format("%.0f MB/s", megabytes);
+    line.met = megabytes >= MinPasteMegabytesPerSecond;
+    return line;
+}
+
+BudgetLine growthLine(const Measurements& all)
+{
+    BudgetLine line{"paste parser, 10 MB per-byte time over 1 MB's", {},
+                    format("<= %.2f x", MaxPastePerByteGrowth), false};
+    const Measurement* small = usable(all, BenchNames::ParsePaste1MB, line.measured);
+    if (!small)
+        return line;
+    const Measurement* large = usable(all, BenchNames::ParsePaste10MB, line.measured);
+    if (!large)
+        return line;
+    if (!small->bytesPerSecond || !large->bytesPerSecond || *large->bytesPerSecond <= 0) {
+        line.measured = "no byte count";
+        return line;
+    }
+    // Time per byte is the inverse of the rate.
+    const double growth = *small->bytesPerSecond / *large->bytesPerSecond;
+    line.measured = format("%.2f x", growth);
+    line.met = growth <= MaxPastePerByteGrowth;
+    return line;
+}
+
+BudgetLine timeLine(const Measurements& all, const std::string& what, const std::string& name,
+                    double maxSeconds)
+{
+    BudgetLine line{what, {}, format("< %g ms", maxSeconds * 1e3), false};
+    const Measurement* m = usable(all, name, line.measured);
+    if (!m)
+        return line;
+    line.measured = format("%.2f ms", m->secondsPerIteration * 1e3);
+    line.met = m->secondsPerIteration < maxSeconds;
+    return line;
+}
+
+BudgetLine infoLine(const Measurements& all, const std::string& what, const std::string& name)
+{
+    BudgetLine line{what, {}, {}, true};
+    if (const Measurement* m = usable(all, name, line.measured))
+        line.measured = format("%.2f ms", m->secondsPerIteration * 1e3);
+    return line;
+}
+
+} // namespace
+
+std::vector<BudgetLine> evaluateBudgets(const Measurements& all)
+{
+    return {
+        throughputLine(all, "paste parser, 1 MB page, BODY at the end", BenchNames::ParsePaste1MB),
+        throughputLine(all, "paste parser, 10 MB page, BODY at the end", BenchNames::ParsePaste10MB),
+        growthLine(all),
+        infoLine(all, "window built and shown, empty settings file", BenchNames::StartEmpty),
+        timeLine(all, "window built and shown, 10,000 schemes", BenchNames::Start10k,
+                 MaxStartSecondsWith10k),
+        timeLine(all, "window built and shown, 10,000 schemes sorted", BenchNames::Start10kSorted,
+                 MaxStartSecondsWith10k),
+        timeLine(all, "scheme added to 10,000, stored order", BenchNames::Add10k, MaxAddSecondsWith10k),
+        timeLine(all, "scheme added to 10,000, sorted", BenchNames::Add10kSorted, MaxAddSecondsWith10k),
+    };
+}
+
+std::string budgetTable(const std::vector<BudgetLine>& lines)
+{
+    std::size_t whatWidth = 6;
+    std::size_t measuredWidth = 8;
+    std::size_t limitWidth = 6;
+    for (const BudgetLine& line : lines) {
+        whatWidth = std::max(whatWidth, line.what.size());
+        measuredWidth = std::max(measuredWidth, line.measured.size());
+        limitWidth = std::max(limitWidth, line.limit.size());
+    }
+    auto row = [&](const std::string& what, const std::string& measured, const std::string& limit,
+                   const std::string& result) {
+        std::string text = what + std::string(whatWidth - what.size() + 2, ' ');
+        text += std::string(measuredWidth - measured.size(), ' ') + measured + "  ";
+        text += limit + std::string(limitWidth - limit.size() + 2, ' ');
+        text += result;
+        // No blanks at the end of a line that has no result.
+        text.erase(text.find_last_not_of(' ') + 1);
+        return text + '\n';
+    };
+    std::string table = row("Budget", "Measured", "Limit", "Result");
+    for (const BudgetLine& line : lines)
+        table += row(line.what, line.measured, line.limit, line.limit.empty() ? "" : line.met ? "ok" : "MISSED");
+    return table;
+}
+
+bool allMet(const std::vector<BudgetLine>& lines)
+{
+    return std::all_of(lines.begin(), lines.end(), [](const BudgetLine& line) { return line.met; });
+}

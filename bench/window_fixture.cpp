@@ -1,0 +1,53 @@
+#include "window_fixture.h"
+
+#include "bench_inputs.h"
+#include "text_file.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+class PaintWatcher final : public QObject {
+public:
+    bool painted = false;
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<QTemporaryDir> settingsFolder(benchmark::State& state)
+{
+    auto folder = std::make_unique<QTemporaryDir>();
+    QString error = QStringLiteral("no temporary folder");
+    if (folder->isValid()
+        && writeTextLines(folder->filePath(QStringLiteral("pagetint.ini")),
+                          settingsFileLines(static_cast<int>(state.range(0)), state.range(1) != 0), &error))
+        return folder;
+    state.SkipWithError(("cannot write the settings file: " + error).toStdString().c_str());
+    return nullptr;
+}
+
+bool showAndWaitForFirstFrame(QWidget& window, int timeoutMs)
+{
+    PaintWatcher watcher;
+    window.installEventFilter(&watcher);
+    window.show();
+    QElapsedTimer timer;
+    timer.start();
+    auto exposed = [&] { return window.windowHandle() && window.windowHandle()->isExposed(); };
+    while (!(exposed() && watcher.painted) && timer.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    window.removeEventFilter(&watcher);
+    return exposed() && watcher.painted;
+}
