@@ -68,9 +68,11 @@ void TForm1::buildControls()
 {
     // NOTE: the layout names the Japanese Windows fonts, and those names are what the
     // settings file keeps; where they are missing, draw with the closest installed ones.
+    // The Gothic and Mincho texts are ASCII (R, G, B, the #RRGGBB label, the numbers), so
+    // small Latin faces draw them; each large CJK face costs start-up time and memory.
     QFont::insertSubstitutions(MainTexts::UiFontFamily, {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic")});
-    QFont::insertSubstitutions(MainTexts::GothicFamily, {QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("IPAGothic")});
-    QFont::insertSubstitutions(MainTexts::MinchoFamily, {QStringLiteral("Noto Serif CJK JP"), QStringLiteral("IPAMincho")});
+    QFont::insertSubstitutions(MainTexts::GothicFamily, {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans CJK JP")});
+    QFont::insertSubstitutions(MainTexts::MinchoFamily, {QStringLiteral("DejaVu Serif"), QStringLiteral("Noto Sans CJK JP")});
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(MainTexts::Caption);
@@ -398,10 +400,7 @@ void TForm1::finishCreation()
     m_backgroundPath.clear();
     m_viewerPath.clear();
 
-    m_form2 = new TForm2(this);
     m_dm = std::make_unique<TDM>(m_platform);
-    m_aboutBox = new TAboutBox(m_platform, this);
-    m_form4 = new TForm4(*m_dm, this);
 
     LoadSettings();
 
@@ -420,6 +419,27 @@ void TForm1::finishCreation()
     ColHex->setToolTip(QString::fromStdString(ColorName(m_editColor)));
     enablePasteWhenClipboardHasText();
     updateSchemeButtons();
+}
+
+TForm2* TForm1::form2()
+{
+    if (!m_form2)
+        m_form2 = new TForm2(this);
+    return m_form2;
+}
+
+TAboutBox* TForm1::aboutBox()
+{
+    if (!m_aboutBox)
+        m_aboutBox = new TAboutBox(m_platform, this);
+    return m_aboutBox;
+}
+
+TForm4* TForm1::form4()
+{
+    if (!m_form4)
+        m_form4 = new TForm4(*m_dm, this);
+    return m_form4;
 }
 
 void TForm1::enablePasteWhenClipboardHasText()

@@ -71,9 +71,10 @@ public:
     QString tempPagePath() const { return m_tempPagePath; }
     QString viewerPath() const { return m_viewerPath; }
 
-    TForm2* form2() const { return m_form2; }
-    TAboutBox* aboutBox() const { return m_aboutBox; }
-    TForm4* form4() const { return m_form4; }
+    // The secondary windows, built when first used: the first frame needs none of them.
+    TForm2* form2();
+    TAboutBox* aboutBox();
+    TForm4* form4();
     TDM* dm() const { return m_dm.get(); }
 
 protected:

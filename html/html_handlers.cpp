@@ -105,9 +105,9 @@ void TForm1::IviewClick()
 
 void TForm1::SetViewerClick()
 {
-    m_form4->IVname->setText(m_viewerPath);
-    if (m_form4->exec() == QDialog::Accepted)
-        m_viewerPath = m_form4->IVname->text();
+    form4()->IVname->setText(m_viewerPath);
+    if (form4()->exec() == QDialog::Accepted)
+        m_viewerPath = form4()->IVname->text();
 }
 
 void TForm1::FontSetClick()
@@ -140,4 +140,4 @@ void TForm1::Contents1Click()
         m_platform.shellOpen(m_helpPath);
 }
 
-void TForm1::About1Click() { m_aboutBox->exec(); }
+void TForm1::About1Click() { aboutBox()->exec(); }

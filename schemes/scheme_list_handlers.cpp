@@ -69,11 +69,11 @@ void TForm1::addSchemeName(const QString& name)
 
 void TForm1::AddBtnClick()
 {
-    m_form2->SetName->clear();
-    m_form2->move(x() + 4, y() + 256);
-    if (m_form2->exec() != QDialog::Accepted)
+    form2()->SetName->clear();
+    form2()->move(x() + 4, y() + 256);
+    if (form2()->exec() != QDialog::Accepted)
         return;
-    const QString name = m_form2->SetName->text();
+    const QString name = form2()->SetName->text();
     if (name.isEmpty())
         return;
     if (!isStorableSchemeName(name)) {
