@@ -14,6 +14,15 @@ inline QFont pixelFont(const QString& family, int pixels, bool bold = false)
     return font;
 }
 
+// A bold font drawn by emboldening the regular face. NOTE: the bold face of a CJK font is
+// another large file to load at start (about 3 MB resident); the regular face is in use anyway.
+inline QFont emboldenedFont(const QString& family, int pixels)
+{
+    QFont font = pixelFont(family, pixels, true);
+    font.setStyleName(QStringLiteral("Regular"));
+    return font;
+}
+
 // Names a control and puts it at its place; without a size it sizes itself to its text.
 template <typename W> W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1)
 {

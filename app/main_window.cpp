@@ -90,7 +90,7 @@ void TForm1::buildControls()
     Bevel3 = bevel(client, "Bevel3", QRect(426, 244, 167, 45), QFrame::Box);
 
     Label1 = new QLabel(MainTexts::SchemeListLabel, client);
-    Label1->setFont(pixelFont(MainTexts::UiFontFamily, 12, true));
+    Label1->setFont(emboldenedFont(MainTexts::UiFontFamily, 12));
     place(Label1, "Label1", 15, 237);
 
     const char* rgbNames[3] = {"Label2", "Label3", "Label4"};
@@ -188,7 +188,7 @@ void TForm1::buildControls()
     m_colTypeGroup->button(0)->setChecked(true);
 
     HexChk = new QCheckBox(MainTexts::HexCheck, client);
-    HexChk->setFont(pixelFont(MainTexts::UiFontFamily, 13, true));
+    HexChk->setFont(emboldenedFont(MainTexts::UiFontFamily, 13));
     place(HexChk, "HexChk", 368, 98, 53, 17);
 
     const char* fieldNames[3] = {"Rval", "Gval", "Bval"};
