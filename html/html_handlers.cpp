@@ -106,8 +106,14 @@ void TForm1::IviewClick()
 void TForm1::SetViewerClick()
 {
     form4()->IVname->setText(m_viewerPath);
-    if (form4()->exec() == QDialog::Accepted)
-        m_viewerPath = form4()->IVname->text();
+    if (form4()->exec() != QDialog::Accepted)
+        return;
+    // A line break pasted into the field would split the settings line that keeps the path.
+    QString path = form4()->IVname->text();
+    path.remove(u'\r');
+    path.remove(u'\n');
+    path.remove(QChar(u'\0'));
+    m_viewerPath = path;
 }
 
 void TForm1::FontSetClick()

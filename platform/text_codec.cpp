@@ -1,5 +1,7 @@
 #include "text_codec.h"
 
+#include <QStringDecoder>
+
 #include <cerrno>
 #include <iconv.h>
 
@@ -45,6 +47,10 @@ std::optional<QByteArray> encodeCp932(const QString& text)
     if (iconv(cd.handle(), nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1))
         return std::nullopt;
     out.truncate(out.size() - static_cast<qsizetype>(outLeft));
+    // The converter also takes characters it cannot give back (U+00A3 comes back as
+    // U+FFE1, "¥" as a backslash); such text must go to the UTF-8 form instead.
+    if (decodeCp932(out) != text)
+        return std::nullopt;
     return out;
 }
 
@@ -61,9 +67,16 @@ QString decodeFileText(const QByteArray& bytes)
     const qsizetype nul = data.indexOf('\0');
     if (nul >= 0)
         data.truncate(nul);
-    if (data.startsWith(kUtf8Bom))
-        return QString::fromUtf8(data.mid(3));
+    if (data.startsWith(kUtf8Bom)) {
+        // Past our own mark, a U+FEFF is the text's own character and stays.
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        return utf8(data.mid(3));
+    }
+    return decodeCp932(data);
+}
 
+QString decodeCp932(QByteArray data)
+{
     Converter cd("UTF-8", "CP932");
     if (!cd.valid())
         return QString::fromLatin1(data);

@@ -14,5 +14,9 @@ QByteArray encodeFileText(const QString& text);
 // are not valid in the encoding become U+FFFD.
 QString decodeFileText(const QByteArray& bytes);
 
-// The CP932 bytes of a text, or nullopt when a character has no CP932 code.
+// CP932 bytes as text; invalid bytes become U+FFFD. No NUL or byte-order mark handling.
+QString decodeCp932(QByteArray data);
+
+// The CP932 bytes of a text, or nullopt when a character has no CP932 code that reads
+// back as the same character.
 std::optional<QByteArray> encodeCp932(const QString& text);

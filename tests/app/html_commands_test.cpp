@@ -167,7 +167,8 @@ TEST_F(HtmlCommandTest, ViewerPathChangesOnlyOnOk)
         const char* typed;
         bool ok;
         const char* after;
-    } steps[] = {{"/usr/bin/feh", true, "/usr/bin/feh"}, {"/bin/other", false, "/usr/bin/feh"}, {"", true, ""}};
+    } steps[] = {{"/usr/bin/feh", true, "/usr/bin/feh"}, {"/bin/other", false, "/usr/bin/feh"}, {"", true, ""},
+                 {"/x\r\nSort=1", true, "/xSort=1"}};
     for (const auto& step : steps) {
         SCOPED_TRACE(step.typed);
         whenDialogShows([&step](QDialog* dialog) {

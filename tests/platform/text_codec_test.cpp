@@ -45,7 +45,8 @@ TEST(TextCodec, KnownCp932Bytes)
 
 TEST(TextCodec, TextOutsideCp932GoesToUtf8WithByteOrderMark)
 {
-    for (const char* utf8 : {"/home/rené/viewer", "scheme 🎨", "ÀÉÎ"}) {
+    // The last ones have a CP932 code that reads back as another character.
+    for (const char* utf8 : {"/home/rené/viewer", "scheme 🎨", "ÀÉÎ", "£1", "¥100", "a〜b", "x—y", "‖", "¬", "¢", "−5"}) {
         SCOPED_TRACE(utf8);
         const QString text = QString::fromUtf8(utf8);
         EXPECT_FALSE(encodeCp932(text).has_value());
@@ -53,6 +54,12 @@ TEST(TextCodec, TextOutsideCp932GoesToUtf8WithByteOrderMark)
         EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
         EXPECT_EQ(decodeFileText(bytes), text);
     }
+}
+
+TEST(TextCodec, LeadingByteOrderMarkCharacterSurvivesTheUtf8Form)
+{
+    const QString text = QStringLiteral("\uFEFF\uFEFFname é");
+    EXPECT_EQ(decodeFileText(encodeFileText(text)), text);
 }
 
 TEST(TextCodec, ReadingStopsAtNulAndSurvivesInvalidBytes)
