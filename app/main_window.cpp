@@ -32,6 +32,15 @@
 
 namespace {
 
+// For controls that show only the program's own texts, which the chosen face holds
+// whole. NOTE: without merging, Qt skips the fontconfig fallback queries that cost
+// about a tenth of the start-up; texts the user types or picks keep merging on.
+QFont fixedTextFont(QFont font)
+{
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
 constexpr int ClientWidth = 589;
 constexpr int ClientHeight = 286;
 
@@ -68,17 +77,18 @@ void TForm1::buildControls()
 {
     // NOTE: the layout names the Japanese Windows fonts, and those names are what the
     // settings file keeps; where they are missing, draw with the closest installed ones.
-    // The Gothic and Mincho texts are ASCII (R, G, B, the #RRGGBB label, the numbers), so
-    // small Latin faces draw them; each large CJK face costs start-up time and memory.
-    QFont::insertSubstitutions(MainTexts::UiFontFamily, {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic")});
-    QFont::insertSubstitutions(MainTexts::GothicFamily, {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans CJK JP")});
-    QFont::insertSubstitutions(MainTexts::MinchoFamily, {QStringLiteral("DejaVu Serif"), QStringLiteral("Noto Sans CJK JP")});
+    // IPA P Gothic is close to the original and, as plain TrueType, far cheaper to load and
+    // shape at start than the OpenType CJK faces. The Gothic and Mincho texts are ASCII
+    // (R, G, B, the #RRGGBB label, the numbers), so small Latin faces draw them.
+    QFont::insertSubstitutions(MainTexts::UiFontFamily, {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    QFont::insertSubstitutions(MainTexts::GothicFamily, {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(MainTexts::MinchoFamily, {QStringLiteral("DejaVu Serif"), QStringLiteral("IPAMincho")});
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(MainTexts::Caption);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(pixelFont(MainTexts::UiFontFamily, 12));
+    setFont(fixedTextFont(pixelFont(MainTexts::UiFontFamily, 12)));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
@@ -90,7 +100,7 @@ void TForm1::buildControls()
     Bevel3 = bevel(client, "Bevel3", QRect(426, 244, 167, 45), QFrame::Box);
 
     Label1 = new QLabel(MainTexts::SchemeListLabel, client);
-    Label1->setFont(emboldenedFont(MainTexts::UiFontFamily, 12));
+    Label1->setFont(fixedTextFont(emboldenedFont(MainTexts::UiFontFamily, 12)));
     place(Label1, "Label1", 15, 237);
 
     const char* rgbNames[3] = {"Label2", "Label3", "Label4"};
@@ -100,7 +110,7 @@ void TForm1::buildControls()
     QLabel* rgbLabels[3];
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(rgbTexts[i], client);
-        label->setFont(pixelFont(MainTexts::GothicFamily, 16, true));
+        label->setFont(fixedTextFont(pixelFont(MainTexts::GothicFamily, 16, true)));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QPalette pal = label->palette();
         pal.setColor(QPalette::WindowText, rgbColors[i]);
@@ -118,7 +128,7 @@ void TForm1::buildControls()
     Clabel = new QLabel(client);
     Clabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Clabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Clabel->setFont(pixelFont(MainTexts::UiFontFamily, 13));
+    Clabel->setFont(fixedTextFont(pixelFont(MainTexts::UiFontFamily, 13)));
     Clabel->setAutoFillBackground(true);
     {
         QPalette pal = Clabel->palette();
@@ -167,7 +177,7 @@ void TForm1::buildControls()
 
     ColHex = new QLabel(MainTexts::InitialHex, client);
     ColHex->setAlignment(Qt::AlignCenter);
-    ColHex->setFont(pixelFont(MainTexts::GothicFamily, 13));
+    ColHex->setFont(fixedTextFont(pixelFont(MainTexts::GothicFamily, 13)));
     ColHex->setAutoFillBackground(true);
     {
         QPalette pal = ColHex->palette();
@@ -188,7 +198,7 @@ void TForm1::buildControls()
     m_colTypeGroup->button(0)->setChecked(true);
 
     HexChk = new QCheckBox(MainTexts::HexCheck, client);
-    HexChk->setFont(emboldenedFont(MainTexts::UiFontFamily, 13));
+    HexChk->setFont(fixedTextFont(emboldenedFont(MainTexts::UiFontFamily, 13)));
     place(HexChk, "HexChk", 368, 98, 53, 17);
 
     const char* fieldNames[3] = {"Rval", "Gval", "Bval"};
@@ -203,7 +213,7 @@ void TForm1::buildControls()
         field->setEscToReset(true);
         field->SetEnableNegative(false);
         field->SetMax(255);
-        field->setFont(pixelFont(MainTexts::MinchoFamily, 15));
+        field->setFont(fixedTextFont(pixelFont(MainTexts::MinchoFamily, 15)));
         field->setMaxLength(3);
         field->SetInteger(0);
         field->Loaded();
@@ -234,6 +244,7 @@ void TForm1::buildControls()
 
     SetList = new QComboBox(client);
     SetList->setEditable(false);
+    SetList->setFont(pixelFont(MainTexts::UiFontFamily, 12)); // scheme names may hold any character
     SetList->setGeometry(10, 251, 172, SetList->sizeHint().height());
     SetList->setObjectName(QStringLiteral("SetList"));
 
