@@ -32,21 +32,21 @@ QMessageBox::Icon qtIcon(Platform::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QString runFileDialog(QWidget* parent, const Platform::FileDialog& spec, QFileDialog::AcceptMode mode)
+QString runFileDialog(QWidget* parent, const Platform::FileDialog& request, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, spec.title);
+    QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen && spec.fileMustExist
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen && request.fileMustExist
                            ? QFileDialog::ExistingFile
                            : QFileDialog::AnyFile);
-    const QStringList filters = qtNameFilters(spec.filter);
+    const QStringList filters = qtNameFilters(request.filter);
     dialog.setNameFilters(filters);
-    if (spec.filterIndex >= 1 && spec.filterIndex <= filters.size())
-        dialog.selectNameFilter(filters.at(spec.filterIndex - 1));
-    dialog.setDefaultSuffix(spec.defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
-    if (!spec.selectedFile.isEmpty())
-        dialog.selectFile(spec.selectedFile);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(request.filterIndex - 1));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (!request.selectedFile.isEmpty())
+        dialog.selectFile(request.selectedFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
@@ -98,10 +98,10 @@ std::optional<QFont> QtPlatform::chooseFont(QWidget* parent, const QFont& initia
 
 std::optional<QString> QtPlatform::openFileName(QWidget* parent, const FileDialog& dialog)
 {
-    FileDialog spec = dialog;
-    if (spec.selectedFile.isEmpty())
-        spec.selectedFile = m_lastOpenFolder;
-    const QString path = runFileDialog(parent, spec, QFileDialog::AcceptOpen);
+    FileDialog request = dialog;
+    if (request.selectedFile.isEmpty())
+        request.selectedFile = m_lastOpenFolder;
+    const QString path = runFileDialog(parent, request, QFileDialog::AcceptOpen);
     if (path.isEmpty())
         return std::nullopt;
     m_lastOpenFolder = QFileInfo(path).absolutePath();
