@@ -1,38 +1,14 @@
 #include "application.h"
+#include "close_after_first_frame.h"
 #include "error_box.h"
 #include "instance_lock.h"
 #include "main_window.h"
 #include "qt_platform.h"
 #include "texts.h"
 
-#include <QTimer>
-
 #include <exception>
 #include <iostream>
 #include <memory>
-
-namespace {
-
-// For start-up timing: closes the window, as the user would, once its first frame is painted.
-class CloseAfterFirstFrame final : public QObject {
-public:
-    explicit CloseAfterFirstFrame(QWidget* window) : QObject(window), m_window(window) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_window && event->type() == QEvent::Paint && !m_done) {
-            m_done = true;
-            QTimer::singleShot(0, m_window, &QWidget::close);
-        }
-        return false;
-    }
-
-private:
-    QWidget* m_window;
-    bool m_done = false;
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {

@@ -1,5 +1,7 @@
 // The yardstick for start-up: the least a Qt Widgets window of Pagetint's size and kind
 // of controls costs. Nothing of Pagetint's own is linked in.
+#include "close_after_first_frame.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -7,35 +9,11 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QSlider>
-#include <QTimer>
 
 namespace {
 
 constexpr int ClientWidth = 589;
 constexpr int ClientHeight = 286;
-
-// Closes the window right after its first frame, the same way Pagetint does for timing.
-class CloseAfterFirstFrame final : public QObject {
-public:
-    explicit CloseAfterFirstFrame(QWidget* window)
-        : QObject(window)
-        , m_window(window)
-    {
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_window && event->type() == QEvent::Paint && !m_done) {
-            m_done = true;
-            QTimer::singleShot(0, m_window, &QWidget::close);
-        }
-        return false;
-    }
-
-private:
-    QWidget* m_window;
-    bool m_done = false;
-};
 
 } // namespace
 

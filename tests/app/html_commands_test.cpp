@@ -36,13 +36,6 @@ protected:
         WindowTest::SetUp();
         start();
     }
-    QStringList messageTexts()
-    {
-        QStringList texts;
-        for (const auto& call : platform.callsOf(QStringLiteral("messageBox")))
-            texts << call.args.at(1);
-        return texts;
-    }
 };
 
 TEST_F(HtmlCommandTest, CtrlSWritesTheTemplateOfTheShownColours)

@@ -59,13 +59,6 @@ public:
     }
     QComboBox* list() { return find<QComboBox>("SetList"); }
     QPoint form2Position() { return form->form2()->pos(); }
-    QStringList messages()
-    {
-        QStringList texts;
-        for (const auto& call : platform.callsOf(QStringLiteral("messageBox")))
-            texts << call.args.at(1);
-        return texts;
-    }
 };
 
 TEST_F(SchemeTest, EverySettingSurvivesCloseAndStart)
@@ -174,7 +167,7 @@ TEST_F(SchemeTest, AddReplaceDeleteAndSort)
     addScheme(QStringLiteral("beta"));
     addScheme(QStringLiteral("Alpha"));
     addScheme(QStringLiteral("ALPHA"));
-    EXPECT_EQ(messages(), QStringList({QStringLiteral("この配色名はすでに使われています。")}));
+    EXPECT_EQ(messageTexts(), QStringList({QStringLiteral("この配色名はすでに使われています。")}));
     EXPECT_EQ(listed(list()), QStringList({QStringLiteral("beta"), QStringLiteral("Alpha")}));
     EXPECT_EQ(list()->currentText(), QStringLiteral("Alpha"));
     EXPECT_TRUE(find<QPushButton>("DelBtn")->isEnabled());
@@ -244,10 +237,10 @@ TEST_F(SchemeTest, NamesTheFileCannotKeepAreRefused)
     for (const char* name : {"a=b", ";comment", "_LASTEND_", "_lastend_"})
         addScheme(QString::fromUtf8(name));
     EXPECT_EQ(list()->count(), 0);
-    EXPECT_EQ(messages().size(), 4);
-    EXPECT_EQ(messages().constFirst(), QStringLiteral("この配色名は使用できません。"));
+    EXPECT_EQ(messageTexts().size(), 4);
+    EXPECT_EQ(messageTexts().constFirst(), QStringLiteral("この配色名は使用できません。"));
     addScheme(QString());
-    EXPECT_EQ(messages().size(), 4) << "an empty name is dropped silently";
+    EXPECT_EQ(messageTexts().size(), 4) << "an empty name is dropped silently";
     addScheme(QString::fromUtf8("rené ✓"));
     EXPECT_TRUE(form->close());
     EXPECT_TRUE(readAll(settingsPath()).startsWith("\xEF\xBB\xBF"));

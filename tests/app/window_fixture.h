@@ -74,6 +74,15 @@ public:
         return widget;
     }
 
+    // The texts of the message boxes shown so far, in order.
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const auto& call : platform.callsOf(QStringLiteral("messageBox")))
+            texts << call.args.at(1);
+        return texts;
+    }
+
     QString settingsPath() const { return m_dir.filePath(QStringLiteral("pagetint.ini")); }
     QString folder() const { return m_dir.path(); }
 
