@@ -18,7 +18,8 @@ void ClickPanel::mousePressEvent(QMouseEvent* event)
 
 void ClickPanel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     m_pressed = false;
     QFrame::mouseReleaseEvent(event);
     if (click)

@@ -24,6 +24,7 @@ inline const QString OpenTitle = QStringLiteral("背景画像の選択");
 inline const QString OpenFilter = QStringLiteral(
     "画像ファイル|*.gif;*.jpg;*.jpeg;*.png|実行ファイル|*.exe;*.com|全てのファイル|*.*");
 inline const QString SaveTitle = QStringLiteral("HTML テンプレートファイルの保存");
-inline const QString SaveFilter = QStringLiteral("HTML file|*.htm;*.html;*.chtml|全てのファイル|*.*");
+inline const QString SaveFilter =
+    QStringLiteral("HTML file|*.htm;*.html;*.chtml|全てのファイル|*.*");
 inline const QString SaveDefaultExt = QStringLiteral("html");
 } // namespace DialogTexts

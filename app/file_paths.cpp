@@ -21,6 +21,12 @@ QString replaceExtension(const QString& path, const QString& ext)
     return path + ext;
 }
 
-int pointsFromPixels(int pixels) { return mulDiv(pixels, 72, 96); }
+int pointsFromPixels(int pixels)
+{
+    return mulDiv(pixels, 72, 96);
+}
 
-int pixelsFromPoints(int points) { return mulDiv(points, 96, 72); }
+int pixelsFromPoints(int points)
+{
+    return mulDiv(points, 96, 72);
+}

@@ -11,4 +11,7 @@ int pointsFromPixels(int pixels);
 int pixelsFromPoints(int points);
 
 // The left edge that centres a label of labelWidth on a panel of clientWidth.
-constexpr int centredLabelLeft(int clientWidth, int labelWidth) { return (clientWidth - labelWidth) / 2 + 4; }
+constexpr int centredLabelLeft(int clientWidth, int labelWidth)
+{
+    return (clientWidth - labelWidth) / 2 + 4;
+}

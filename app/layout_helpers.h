@@ -24,7 +24,8 @@ inline QFont emboldenedFont(const QString& family, int pixels)
 }
 
 // Names a control and puts it at its place; without a size it sizes itself to its text.
-template <typename W> W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1)
+template <typename W>
+W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1)
 {
     widget->setObjectName(QLatin1String(name));
     if (width < 0) {

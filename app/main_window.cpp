@@ -2,8 +2,8 @@
 
 #include "click_panel.h"
 #include "dialog_module.h"
-#include "layout_helpers.h"
 #include "int_edit.h"
+#include "layout_helpers.h"
 #include "main_window_texts.h"
 #include "named_color_table.h"
 #include "palette_view.h"
@@ -45,12 +45,14 @@ constexpr int ClientWidth = 589;
 constexpr int ClientHeight = 286;
 
 // The layout's colours before any settings are read: teal, white, blue, aqua, fuchsia.
-constexpr BodyColorSet LayoutColors = {rgbColor(0, 128, 128), rgbColor(255, 255, 255), rgbColor(0, 0, 255),
-                                       rgbColor(0, 255, 255), rgbColor(255, 0, 255)};
+constexpr BodyColorSet LayoutColors = {rgbColor(0, 128, 128), rgbColor(255, 255, 255),
+                                       rgbColor(0, 0, 255), rgbColor(0, 255, 255),
+                                       rgbColor(255, 0, 255)};
 
 QFrame* bevel(QWidget* parent, const char* name, QRect bounds, QFrame::Shape shape)
 {
-    auto* frame = place(new QFrame(parent), name, bounds.x(), bounds.y(), bounds.width(), bounds.height());
+    auto* frame =
+        place(new QFrame(parent), name, bounds.x(), bounds.y(), bounds.width(), bounds.height());
     frame->setFrameStyle(shape | QFrame::Sunken);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     return frame;
@@ -80,14 +82,18 @@ void TForm1::buildControls()
     // IPA P Gothic is close to the original and, as plain TrueType, far cheaper to load and
     // shape at start than the OpenType CJK faces. The Gothic and Mincho texts are ASCII
     // (R, G, B, the #RRGGBB label, the numbers), so small Latin faces draw them.
-    QFont::insertSubstitutions(MainTexts::UiFontFamily, {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    QFont::insertSubstitutions(MainTexts::GothicFamily, {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("IPAGothic")});
-    QFont::insertSubstitutions(MainTexts::MinchoFamily, {QStringLiteral("DejaVu Serif"), QStringLiteral("IPAMincho")});
+    QFont::insertSubstitutions(MainTexts::UiFontFamily,
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    QFont::insertSubstitutions(MainTexts::GothicFamily,
+                               {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(MainTexts::MinchoFamily,
+                               {QStringLiteral("DejaVu Serif"), QStringLiteral("IPAMincho")});
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(MainTexts::Caption);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(fixedTextFont(pixelFont(MainTexts::UiFontFamily, 12)));
 
     auto* client = new QWidget(this);
@@ -152,8 +158,8 @@ void TForm1::buildControls()
     place(BGpanel, "BGpanel", 5, 8, 242, 214);
 
     const char* labelNames[4] = {"TextLabel", "LinkLabel", "VlinkLabel", "AlinkLabel"};
-    const QString labelTexts[4] = {MainTexts::TextSample, MainTexts::LinkSample, MainTexts::VlinkSample,
-                                   MainTexts::AlinkSample};
+    const QString labelTexts[4] = {MainTexts::TextSample, MainTexts::LinkSample,
+                                   MainTexts::VlinkSample, MainTexts::AlinkSample};
     const QPoint labelPlaces[4] = {{80, 29}, {78, 72}, {51, 116}, {68, 162}};
     for (int i = 0; i < 4; ++i) {
         auto* label = new TURLLabel(m_platform, BGpanel);
@@ -277,8 +283,8 @@ void TForm1::buildMenu()
         m->menuAction()->setObjectName(QLatin1String(name));
         return m;
     };
-    auto item = [&](QMenu* m, const char* name, const QString& caption, const QKeySequence& key = {},
-                    bool checkable = false) {
+    auto item = [&](QMenu* m, const char* name, const QString& caption,
+                    const QKeySequence& key = {}, bool checkable = false) {
         QAction* action = m->addAction(caption);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(key);
@@ -332,8 +338,9 @@ void TForm1::buildMenu()
 
 void TForm1::buildTabOrder()
 {
-    QWidget* order[] = {BGpanel, ColBox,  SetList, Rbar,   Gbar,   EndBtn, ColType, Bbar,   Rval,    Gval,
-                        Bval,    Rupdwn,  Gupdwn,  Bupdwn, HexChk, Clabel, DelBtn,  AddBtn, UpdBtn, BitBtn1};
+    QWidget* order[] = {BGpanel, ColBox, SetList, Rbar,   Gbar,   EndBtn, ColType,
+                        Bbar,    Rval,   Gval,    Bval,   Rupdwn, Gupdwn, Bupdwn,
+                        HexChk,  Clabel, DelBtn,  AddBtn, UpdBtn, BitBtn1};
     // Qt chains only controls that can take the focus; the group's items stand for the group.
     QList<QWidget*> chain;
     for (QWidget* widget : order) {
@@ -468,11 +475,20 @@ void TForm1::changeEvent(QEvent* event)
         FormActivate();
 }
 
-void TForm1::FormActivate() { enablePasteWhenClipboardHasText(); }
+void TForm1::FormActivate()
+{
+    enablePasteWhenClipboardHasText();
+}
 
-void TForm1::EndBtnClick() { close(); }
+void TForm1::EndBtnClick()
+{
+    close();
+}
 
-void TForm1::Exit1Click() { close(); }
+void TForm1::Exit1Click()
+{
+    close();
+}
 
 void TForm1::closeEvent(QCloseEvent* event)
 {

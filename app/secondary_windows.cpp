@@ -1,8 +1,8 @@
 #include "secondary_windows.h"
 
 #include "dialog_module.h"
-#include "layout_helpers.h"
 #include "dialog_texts.h"
+#include "layout_helpers.h"
 #include "main_window_texts.h"
 #include "resources.h"
 #include "url_label.h"
@@ -17,7 +17,10 @@
 
 namespace {
 
-QFont uiFont() { return pixelFont(MainTexts::UiFontFamily, 12); }
+QFont uiFont()
+{
+    return pixelFont(MainTexts::UiFontFamily, 12);
+}
 
 } // namespace
 
@@ -53,8 +56,8 @@ void TForm2::keyPressEvent(QKeyEvent* event)
 }
 
 TAboutBox::TAboutBox(Platform& platform, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(DialogTexts::AboutCaption);

@@ -46,14 +46,16 @@ void TForm1::LoadSettings()
         QString error;
         const std::optional<QString> text = readTextFile(m_settingsPath, &error);
         if (!text)
-            throw std::runtime_error(QStringLiteral("%1: %2").arg(m_settingsPath, error).toStdString());
+            throw std::runtime_error(
+                QStringLiteral("%1: %2").arg(m_settingsPath, error).toStdString());
         m_settings = std::make_unique<SettingsStore>(SettingsStore::fromText(*text));
     } else {
         m_settings = std::make_unique<SettingsStore>();
     }
     const SettingsStore& store = *m_settings;
 
-    if (const auto position = readWindowPosition(store.readText(OptionsSection, PositionKey, QStringLiteral("0,0,0")))) {
+    if (const auto position = readWindowPosition(
+            store.readText(OptionsSection, PositionKey, QStringLiteral("0,0,0")))) {
         move(position->first, position->second);
         Winpos->setChecked(true);
     }
@@ -67,7 +69,8 @@ void TForm1::LoadSettings()
 
     m_viewerPath = store.readText(OptionsSection, ViewerKey, QString());
 
-    if (const std::optional<StoredFont> stored = readStoredFont(store.readText(OptionsSection, FontKey, QString()))) {
+    if (const std::optional<StoredFont> stored =
+            readStoredFont(store.readText(OptionsSection, FontKey, QString()))) {
         QFont font = TextLabel->font();
         font.setFamily(stored->name);
         if (stored->pointSize != 0)
@@ -95,10 +98,14 @@ bool TForm1::writeSettings()
 {
     SettingsStore& store = *m_settings;
     store.writeText(OptionsSection, PositionKey,
-                    Winpos->isChecked() ? QStringLiteral("1,%1,%2").arg(x()).arg(y()) : QStringLiteral("0,0,0"));
+                    Winpos->isChecked() ? QStringLiteral("1,%1,%2").arg(x()).arg(y())
+                                        : QStringLiteral("0,0,0"));
     for (const OptionKey& option : optionKeys())
-        store.writeText(OptionsSection, QLatin1String(option.key), (this->*option.item)->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    store.writeText(OptionsSection, HexKey, HexChk->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+        store.writeText(OptionsSection, QLatin1String(option.key),
+                        (this->*option.item)->isChecked() ? QStringLiteral("1")
+                                                          : QStringLiteral("0"));
+    store.writeText(OptionsSection, HexKey,
+                    HexChk->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     store.writeText(OptionsSection, ViewerKey, m_viewerPath);
 
     const QFont font = TextLabel->font();

@@ -9,22 +9,26 @@ namespace {
 // Simple case folding per code point gives equal strings exactly when
 // QString::compare(..., Qt::CaseInsensitive) finds them equal, so folded text
 // can key the hashes.
-QString folded(QString text) {
+QString folded(QString text)
+{
     return std::move(text).toCaseFolded();
 }
 
 } // namespace
 
-SettingsStore::Line SettingsStore::makeLine(QString text) {
+SettingsStore::Line SettingsStore::makeLine(QString text)
+{
     const qsizetype separator = text.indexOf(u'=');
     return Line{std::move(text), separator};
 }
 
-QString SettingsStore::foldedKey(const Line& line) {
+QString SettingsStore::foldedKey(const Line& line)
+{
     return folded(line.text.left(line.separator));
 }
 
-SettingsStore SettingsStore::fromText(const QString& text) {
+SettingsStore SettingsStore::fromText(const QString& text)
+{
     SettingsStore store;
     const qsizetype nul = text.indexOf(QChar(u'\0'));
     const qsizetype end = nul < 0 ? text.size() : nul;
@@ -55,7 +59,8 @@ SettingsStore SettingsStore::fromText(const QString& text) {
     return store;
 }
 
-QStringList SettingsStore::toLines() const {
+QStringList SettingsStore::toLines() const
+{
     QStringList lines;
     qsizetype count = 0;
     for (const Section& section : m_sections)
@@ -70,7 +75,8 @@ QStringList SettingsStore::toLines() const {
     return lines;
 }
 
-QString SettingsStore::toText() const {
+QString SettingsStore::toText() const
+{
     const QStringList lines = toLines();
     qsizetype size = 0;
     for (const QString& line : lines)
@@ -85,7 +91,8 @@ QString SettingsStore::toText() const {
 }
 
 QString SettingsStore::readText(const QString& section, const QString& key,
-                                const QString& defaultValue) const {
+                                const QString& defaultValue) const
+{
     const Section* found = findSection(section);
     if (!found)
         return defaultValue;
@@ -96,11 +103,13 @@ QString SettingsStore::readText(const QString& section, const QString& key,
     return line.text.mid(line.separator + 1);
 }
 
-int SettingsStore::readInteger(const QString& section, const QString& key, int defaultValue) const {
+int SettingsStore::readInteger(const QString& section, const QString& key, int defaultValue) const
+{
     return parseIntegerValue(readText(section, key, QString())).value_or(defaultValue);
 }
 
-void SettingsStore::writeText(const QString& section, const QString& key, const QString& value) {
+void SettingsStore::writeText(const QString& section, const QString& key, const QString& value)
+{
     Section& target = sectionForWriting(section);
     Line line = makeLine(key + u'=' + value);
     const qsizetype index = findLine(target, key);
@@ -117,7 +126,8 @@ void SettingsStore::writeText(const QString& section, const QString& key, const 
         target.keyIndex.insert(std::move(newKey), static_cast<qsizetype>(target.lines.size()) - 1);
 }
 
-void SettingsStore::deleteKey(const QString& section, const QString& key) {
+void SettingsStore::deleteKey(const QString& section, const QString& key)
+{
     Section* found = findSection(section);
     if (!found)
         return;
@@ -129,7 +139,8 @@ void SettingsStore::deleteKey(const QString& section, const QString& key) {
     found->indexed = false;
 }
 
-QStringList SettingsStore::listKeys(const QString& section) const {
+QStringList SettingsStore::listKeys(const QString& section) const
+{
     QStringList keys;
     const Section* found = findSection(section);
     if (!found)
@@ -140,21 +151,25 @@ QStringList SettingsStore::listKeys(const QString& section) const {
     return keys;
 }
 
-bool SettingsStore::hasKey(const QString& section, const QString& key) const {
+bool SettingsStore::hasKey(const QString& section, const QString& key) const
+{
     const Section* found = findSection(section);
     return found && findLine(*found, key) >= 0;
 }
 
-const SettingsStore::Section* SettingsStore::findSection(const QString& name) const {
+const SettingsStore::Section* SettingsStore::findSection(const QString& name) const
+{
     const auto it = m_sectionIndex.constFind(folded(name));
     return it == m_sectionIndex.cend() ? nullptr : &m_sections[static_cast<std::size_t>(*it)];
 }
 
-SettingsStore::Section* SettingsStore::findSection(const QString& name) {
+SettingsStore::Section* SettingsStore::findSection(const QString& name)
+{
     return const_cast<Section*>(std::as_const(*this).findSection(name));
 }
 
-SettingsStore::Section& SettingsStore::sectionForWriting(const QString& name) {
+SettingsStore::Section& SettingsStore::sectionForWriting(const QString& name)
+{
     if (Section* found = findSection(name))
         return *found;
     appendSection(name);
@@ -163,14 +178,16 @@ SettingsStore::Section& SettingsStore::sectionForWriting(const QString& name) {
     return created;
 }
 
-void SettingsStore::appendSection(QString name) {
+void SettingsStore::appendSection(QString name)
+{
     QString key = folded(name);
     m_sections.push_back(Section{std::move(name), {}, {}, false});
     if (!m_sectionIndex.contains(key))
         m_sectionIndex.insert(std::move(key), static_cast<qsizetype>(m_sections.size()) - 1);
 }
 
-void SettingsStore::ensureIndexed(const Section& section) {
+void SettingsStore::ensureIndexed(const Section& section)
+{
     if (section.indexed)
         return;
     section.keyIndex.clear();
@@ -186,7 +203,8 @@ void SettingsStore::ensureIndexed(const Section& section) {
     section.indexed = true;
 }
 
-qsizetype SettingsStore::findLine(const Section& section, const QString& key) {
+qsizetype SettingsStore::findLine(const Section& section, const QString& key)
+{
     ensureIndexed(section);
     const auto it = section.keyIndex.constFind(folded(key));
     return it == section.keyIndex.cend() ? -1 : *it;

@@ -8,7 +8,8 @@ namespace {
 constexpr std::uint64_t IntMagnitudeLimit = 0x80000000u; // |INT_MIN|
 constexpr std::uint64_t HexLimit = 0xFFFFFFFFu;          // 32 bits
 
-int hexDigitValue(char16_t c) {
+int hexDigitValue(char16_t c)
+{
     if (c >= u'0' && c <= u'9')
         return c - u'0';
     if (c >= u'a' && c <= u'f')
@@ -18,16 +19,19 @@ int hexDigitValue(char16_t c) {
     return -1;
 }
 
-bool isDecimalDigit(char16_t c) {
+bool isDecimalDigit(char16_t c)
+{
     return c >= u'0' && c <= u'9';
 }
 
 // The C library's white space in the "C" locale.
-bool isCSpace(char16_t c) {
+bool isCSpace(char16_t c)
+{
     return c == u' ' || (c >= u'\t' && c <= u'\r');
 }
 
-std::optional<int> parseHexDigits(QStringView digits) {
+std::optional<int> parseHexDigits(QStringView digits)
+{
     if (digits.isEmpty())
         return std::nullopt;
     std::uint64_t value = 0;
@@ -44,7 +48,8 @@ std::optional<int> parseHexDigits(QStringView digits) {
 
 // Digits from `pos` on, with the sign already taken; advances `pos` past them.
 // nullopt when there is no digit or the number does not fit an int.
-std::optional<int> parseDecimalDigits(QStringView text, qsizetype& pos, bool negative) {
+std::optional<int> parseDecimalDigits(QStringView text, qsizetype& pos, bool negative)
+{
     const qsizetype start = pos;
     std::uint64_t magnitude = 0;
     bool tooBig = false;
@@ -65,7 +70,8 @@ std::optional<int> parseDecimalDigits(QStringView text, qsizetype& pos, bool neg
 
 } // namespace
 
-std::optional<int> parseIntegerValue(QStringView text) {
+std::optional<int> parseIntegerValue(QStringView text)
+{
     if (text.size() > 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X'))
         return parseHexDigits(text.mid(2));
     if (!text.isEmpty() && text[0] == u'$')
@@ -83,7 +89,8 @@ std::optional<int> parseIntegerValue(QStringView text) {
     return value;
 }
 
-std::optional<std::vector<int>> scanIntegers(QStringView text, int count) {
+std::optional<std::vector<int>> scanIntegers(QStringView text, int count)
+{
     std::vector<int> numbers;
     numbers.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
     qsizetype pos = 0;
@@ -108,14 +115,16 @@ std::optional<std::vector<int>> scanIntegers(QStringView text, int count) {
     return numbers;
 }
 
-std::optional<std::pair<int, int>> readWindowPosition(const QString& value) {
+std::optional<std::pair<int, int>> readWindowPosition(const QString& value)
+{
     const auto numbers = scanIntegers(value, 3);
     if (!numbers || (*numbers)[0] == 0)
         return std::nullopt;
     return std::make_pair((*numbers)[1], (*numbers)[2]);
 }
 
-QStringList splitFieldList(const QString& text) {
+QStringList splitFieldList(const QString& text)
+{
     // Blanks are every control character and the space; NUL ends the text.
     const qsizetype end = [&] {
         const qsizetype nul = text.indexOf(QChar(u'\0'));
@@ -166,7 +175,8 @@ QStringList splitFieldList(const QString& text) {
     return fields;
 }
 
-std::optional<StoredFont> readStoredFont(const QString& value) {
+std::optional<StoredFont> readStoredFont(const QString& value)
+{
     const QStringList fields = splitFieldList(value);
     if (fields.size() <= 3 || fields[0].isEmpty())
         return std::nullopt;
@@ -181,7 +191,8 @@ std::optional<StoredFont> readStoredFont(const QString& value) {
     return font;
 }
 
-QString storedFontText(const StoredFont& font) {
+QString storedFontText(const StoredFont& font)
+{
     QString name = font.name;
     name.replace(u'"', QStringLiteral("\"\""));
     // Concatenated, not arg()-chained: a "%2" inside the name must stay text.

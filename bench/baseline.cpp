@@ -25,7 +25,8 @@ int main(int argc, char** argv)
     QMainWindow window;
     window.setWindowTitle(QStringLiteral(" Baseline"));
     QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &window, &QWidget::close);
+    file->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &window,
+                    &QWidget::close);
 
     auto* client = new QWidget(&window);
     client->setFixedSize(ClientWidth, ClientHeight);

@@ -22,11 +22,13 @@ std::string headBlock(int n)
 {
     char block[512];
     std::snprintf(block, sizeof block,
-                  "<style>.item-%05d { color: #%06X; margin: %dpx %dpx; font-family: \"Noto Sans\", serif; }</style>\n"
+                  "<style>.item-%05d { color: #%06X; margin: %dpx %dpx; font-family: \"Noto "
+                  "Sans\", serif; }</style>\n"
                   "<script>var row%05d = { id: %d, title: \"Row %d\", visible: true };</script>\n"
                   "<!-- cell %d: width=\"%d\" align=center -->\n"
                   "<meta name=\"keywords-%d\" content=\"colour, link, text, %d\">\n",
-                  n, (n * 2654435761u) & 0xFFFFFFu, n % 17, n % 23, n, n, n, n, 100 + n % 400, n, n);
+                  n, (n * 2654435761u) & 0xFFFFFFu, n % 17, n % 23, n, n, n, n, 100 + n % 400, n,
+                  n);
     return block;
 }
 
@@ -34,7 +36,8 @@ std::string headBlock(int n)
 
 std::string htmlDocumentWithBodyAtEnd(std::size_t totalBytes, const BodyColorSet& colors)
 {
-    const std::string start = "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<title>Sample page</title>\n";
+    const std::string start =
+        "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<title>Sample page</title>\n";
     const std::string headEnd = "</head>\n";
     const std::string tail = bodyTag(colors) + "</html>\n";
 
@@ -107,4 +110,3 @@ QStringList settingsFileLines(int schemeCount, bool sorted)
     lines << QStringLiteral("_lastend_=8421376,16777215,16711680,16776960,16711935") << QString();
     return lines;
 }
-

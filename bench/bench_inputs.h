@@ -29,4 +29,3 @@ QString generatedSchemeName(int i);
 // in a shuffled order, then "_lastend_". Zero schemes gives no lines at all, that
 // is an empty file.
 QStringList settingsFileLines(int schemeCount, bool sorted);
-

@@ -17,9 +17,11 @@ namespace {
 
 std::size_t findIgnoringCase(const std::string& text, std::string_view word)
 {
-    const auto it = std::search(text.begin(), text.end(), word.begin(), word.end(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-    });
+    const auto it =
+        std::search(text.begin(), text.end(), word.begin(), word.end(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) ==
+                   std::tolower(static_cast<unsigned char>(b));
+        });
     return it == text.end() ? std::string::npos : static_cast<std::size_t>(it - text.begin());
 }
 
@@ -32,7 +34,9 @@ TEST(GeneratedPage, HasTheExactSizeAndOneBodyTagAtTheEnd)
 {
     const PageCase cases[] = {
         {1'000, DocumentColors},
-        {4'097, {rgbColor(1, 2, 3), rgbColor(0xAB, 0xCD, 0xEF), 0, rgbColor(255, 255, 255), rgbColor(9, 8, 7)}},
+        {4'097,
+         {rgbColor(1, 2, 3), rgbColor(0xAB, 0xCD, 0xEF), 0, rgbColor(255, 255, 255),
+          rgbColor(9, 8, 7)}},
         {1'000'000, DocumentColors},
         {10'000'000, DocumentColors},
     };
@@ -44,9 +48,11 @@ TEST(GeneratedPage, HasTheExactSizeAndOneBodyTagAtTheEnd)
         const std::size_t body = findIgnoringCase(page, "body");
         ASSERT_NE(body, std::string::npos);
         // The first "body" in any case opens the tag, and only "</html>" follows the tag.
-        const std::string tail = "<body BGCOLOR=\"" + colorHex(c.colors[BGCOLOR]) + "\" TEXT=\""
-            + colorHex(c.colors[TEXT]) + "\" LINK=\"" + colorHex(c.colors[LINK]) + "\" VLINK=\""
-            + colorHex(c.colors[VLINK]) + "\" ALINK=\"" + colorHex(c.colors[ALINK]) + "\">\n</html>\n";
+        const std::string tail = "<body BGCOLOR=\"" + colorHex(c.colors[BGCOLOR]) + "\" TEXT=\"" +
+                                 colorHex(c.colors[TEXT]) + "\" LINK=\"" +
+                                 colorHex(c.colors[LINK]) + "\" VLINK=\"" +
+                                 colorHex(c.colors[VLINK]) + "\" ALINK=\"" +
+                                 colorHex(c.colors[ALINK]) + "\">\n</html>\n";
         EXPECT_EQ(page.substr(body - 1), tail);
 
         const PasteResult parsed = parsePaste(page);
@@ -81,7 +87,8 @@ TEST(GeneratedSettings, TenThousandSchemesReadBackWhole)
         SCOPED_TRACE(sorted);
         qint64 size = 0;
         const SettingsStore store = writtenAndReadBack(settingsFileLines(10'000, sorted), &size);
-        EXPECT_EQ(store.readInteger(QStringLiteral("Options"), QStringLiteral("Sort"), -1), sorted ? 1 : 0);
+        EXPECT_EQ(store.readInteger(QStringLiteral("Options"), QStringLiteral("Sort"), -1),
+                  sorted ? 1 : 0);
         EXPECT_EQ(store.readText(SchemeSection, LastEndKey, NoneMarker),
                   QStringLiteral("8421376,16777215,16711680,16776960,16711935"));
 
@@ -103,7 +110,8 @@ TEST(GeneratedSettings, TenThousandSchemesReadBackWhole)
         EXPECT_FALSE(std::is_sorted(keys.begin(), keys.end()));
         for (const QString& key : keys) {
             ASSERT_TRUE(isStorableSchemeName(key)) << key.toStdString();
-            ASSERT_TRUE(readSchemeColors(store.readText(SchemeSection, key, NoneMarker))) << key.toStdString();
+            ASSERT_TRUE(readSchemeColors(store.readText(SchemeSection, key, NoneMarker)))
+                << key.toStdString();
         }
     }
 }

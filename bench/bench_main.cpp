@@ -46,7 +46,8 @@ private:
             m.error = run.error_message;
             return;
         }
-        m.secondsPerIteration = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        m.secondsPerIteration =
+            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
         if (const auto bytes = run.counters.find("bytes_per_second"); bytes != run.counters.end())
             m.bytesPerSecond = bytes->second.value;
     }

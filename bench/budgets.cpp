@@ -45,8 +45,10 @@ BudgetLine throughputLine(const Measurements& all, const std::string& what, cons
 
 BudgetLine growthLine(const Measurements& all)
 {
-    BudgetLine line{"paste parser, 10 MB per-byte time over 1 MB's", {},
-                    format("<= %.2f x", MaxPastePerByteGrowth), false};
+    BudgetLine line{"paste parser, 10 MB per-byte time over 1 MB's",
+                    {},
+                    format("<= %.2f x", MaxPastePerByteGrowth),
+                    false};
     const Measurement* small = usable(all, BenchNames::ParsePaste1MB, line.measured);
     if (!small)
         return line;
@@ -90,15 +92,18 @@ std::vector<BudgetLine> evaluateBudgets(const Measurements& all)
 {
     return {
         throughputLine(all, "paste parser, 1 MB page, BODY at the end", BenchNames::ParsePaste1MB),
-        throughputLine(all, "paste parser, 10 MB page, BODY at the end", BenchNames::ParsePaste10MB),
+        throughputLine(all, "paste parser, 10 MB page, BODY at the end",
+                       BenchNames::ParsePaste10MB),
         growthLine(all),
         infoLine(all, "window built and shown, empty settings file", BenchNames::StartEmpty),
         timeLine(all, "window built and shown, 10,000 schemes", BenchNames::Start10k,
                  MaxStartSecondsWith10k),
         timeLine(all, "window built and shown, 10,000 schemes sorted", BenchNames::Start10kSorted,
                  MaxStartSecondsWith10k),
-        timeLine(all, "scheme added to 10,000, stored order", BenchNames::Add10k, MaxAddSecondsWith10k),
-        timeLine(all, "scheme added to 10,000, sorted", BenchNames::Add10kSorted, MaxAddSecondsWith10k),
+        timeLine(all, "scheme added to 10,000, stored order", BenchNames::Add10k,
+                 MaxAddSecondsWith10k),
+        timeLine(all, "scheme added to 10,000, sorted", BenchNames::Add10kSorted,
+                 MaxAddSecondsWith10k),
     };
 }
 
@@ -124,7 +129,10 @@ std::string budgetTable(const std::vector<BudgetLine>& lines)
     };
     std::string table = row("Budget", "Measured", "Limit", "Result");
     for (const BudgetLine& line : lines)
-        table += row(line.what, line.measured, line.limit, line.limit.empty() ? "" : line.met ? "ok" : "MISSED");
+        table += row(line.what, line.measured, line.limit,
+                     line.limit.empty() ? ""
+                     : line.met         ? "ok"
+                                        : "MISSED");
     return table;
 }
 

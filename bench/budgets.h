@@ -33,10 +33,10 @@ struct BudgetLine {
     bool met = true;
 };
 
-inline constexpr double MinPasteMegabytesPerSecond = 200;    // 1 MB = 10^6 bytes
-inline constexpr double MaxPastePerByteGrowth = 1.5;         // 10 MB per-byte time over 1 MB's
-inline constexpr double MaxStartSecondsWith10k = 0.100;      // loaded and shown
-inline constexpr double MaxAddSecondsWith10k = 0.005;        // duplicate check, sorted and list insert
+inline constexpr double MinPasteMegabytesPerSecond = 200; // 1 MB = 10^6 bytes
+inline constexpr double MaxPastePerByteGrowth = 1.5;      // 10 MB per-byte time over 1 MB's
+inline constexpr double MaxStartSecondsWith10k = 0.100;   // loaded and shown
+inline constexpr double MaxAddSecondsWith10k = 0.005;     // duplicate check, sorted and list insert
 
 // The budget lines in a fixed order. A budget whose benchmark is missing or failed
 // is not met, so a filtered or broken run can never pass a check.

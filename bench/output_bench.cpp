@@ -9,8 +9,9 @@ namespace {
 
 // An unnamed colour as well as named ones, so both the name lookup's hit and its
 // fall-back to hex are in the mix.
-constexpr BodyColorSet MixedColors = {rgbColor(0, 128, 128), rgbColor(255, 255, 255), rgbColor(0x12, 0x34, 0x56),
-                                      rgbColor(0, 255, 255), rgbColor(255, 0, 255)};
+constexpr BodyColorSet MixedColors = {rgbColor(0, 128, 128), rgbColor(255, 255, 255),
+                                      rgbColor(0x12, 0x34, 0x56), rgbColor(0, 255, 255),
+                                      rgbColor(255, 0, 255)};
 
 void singleColorCopyBench(benchmark::State& state)
 {
@@ -64,7 +65,16 @@ void writeCssTemplateBench(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(singleColorCopyBench)->Name("singleColorCopyText")->ArgNames({"names", "quotes"})->ArgsProduct({{0, 1}, {0, 1}});
-BENCHMARK(wholeCopyBench)->Name("wholeCopyText")->ArgNames({"css", "names"})->ArgsProduct({{0, 1}, {0, 1}});
-BENCHMARK(writeTemplateBench)->Name("WriteTemplate")->ArgNames({"preview", "names"})->ArgsProduct({{0, 1}, {0, 1}});
+BENCHMARK(singleColorCopyBench)
+    ->Name("singleColorCopyText")
+    ->ArgNames({"names", "quotes"})
+    ->ArgsProduct({{0, 1}, {0, 1}});
+BENCHMARK(wholeCopyBench)
+    ->Name("wholeCopyText")
+    ->ArgNames({"css", "names"})
+    ->ArgsProduct({{0, 1}, {0, 1}});
+BENCHMARK(writeTemplateBench)
+    ->Name("WriteTemplate")
+    ->ArgNames({"preview", "names"})
+    ->ArgsProduct({{0, 1}, {0, 1}});
 BENCHMARK(writeCssTemplateBench)->Name("WriteCssTemplate")->ArgNames({"names"})->Arg(0)->Arg(1);

@@ -13,8 +13,8 @@ void parsePasteBench(benchmark::State& state)
     const std::string page = htmlDocumentWithBodyAtEnd(bytes, DocumentColors);
     // Measure only a parse that finds the tag; a generator fault must not pass as speed.
     const PasteResult expected = parsePaste(page);
-    if (page.size() != bytes || expected.kind != PasteResult::Kind::BodyColors
-        || expected.bodyColors != DocumentColors) {
+    if (page.size() != bytes || expected.kind != PasteResult::Kind::BodyColors ||
+        expected.bodyColors != DocumentColors) {
         state.SkipWithError("the generated page does not parse to its BODY colours");
         return;
     }
@@ -22,7 +22,8 @@ void parsePasteBench(benchmark::State& state)
         PasteResult result = parsePaste(page);
         benchmark::DoNotOptimize(result);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(bytes));
 }
 
 } // namespace

@@ -96,7 +96,8 @@ void addSchemeBench(benchmark::State& state)
         });
         addBtn->click();
         const auto added = Clock::now();
-        if (setList->count() != before + 1 || setList->currentText() != name || platform.messageBoxCount() != 0) {
+        if (setList->count() != before + 1 || setList->currentText() != name ||
+            platform.messageBoxCount() != 0) {
             state.SkipWithError("the click did not add the scheme");
             break;
         }

@@ -30,9 +30,10 @@ std::unique_ptr<QTemporaryDir> settingsFolder(benchmark::State& state)
 {
     auto folder = std::make_unique<QTemporaryDir>();
     QString error = QStringLiteral("no temporary folder");
-    if (folder->isValid()
-        && writeTextLines(folder->filePath(QStringLiteral("pagetint.ini")),
-                          settingsFileLines(static_cast<int>(state.range(0)), state.range(1) != 0), &error))
+    if (folder->isValid() &&
+        writeTextLines(folder->filePath(QStringLiteral("pagetint.ini")),
+                       settingsFileLines(static_cast<int>(state.range(0)), state.range(1) != 0),
+                       &error))
         return folder;
     state.SkipWithError(("cannot write the settings file: " + error).toStdString().c_str());
     return nullptr;

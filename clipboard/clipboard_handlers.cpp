@@ -30,7 +30,8 @@ void TForm1::Paste1Click()
     if (!data || !data->hasText())
         return;
     const QByteArray text = data->text().toUtf8();
-    const PasteResult result = parsePaste(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    const PasteResult result =
+        parsePaste(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     switch (result.kind) {
     case PasteResult::Kind::Nothing:
         return;

@@ -21,8 +21,8 @@ ColorTexts colorTexts(const BodyColorSet& colors, bool useNames, bool lowerHex)
 
 std::string bodyTag(const ColorTexts& t)
 {
-    return "<BODY BGCOLOR=\"" + t[BGCOLOR] + "\" TEXT=\"" + t[TEXT] + "\" LINK=\"" + t[LINK]
-        + "\" VLINK=\"" + t[VLINK] + "\" ALINK=\"" + t[ALINK] + "\">";
+    return "<BODY BGCOLOR=\"" + t[BGCOLOR] + "\" TEXT=\"" + t[TEXT] + "\" LINK=\"" + t[LINK] +
+           "\" VLINK=\"" + t[VLINK] + "\" ALINK=\"" + t[ALINK] + "\">";
 }
 
 std::string cssRules(const ColorTexts& t)

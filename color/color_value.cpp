@@ -15,6 +15,12 @@ std::string hexText(ColorValue c, const char* digits)
 
 } // namespace
 
-std::string colorHex(ColorValue c) { return hexText(c, "0123456789ABCDEF"); }
+std::string colorHex(ColorValue c)
+{
+    return hexText(c, "0123456789ABCDEF");
+}
 
-std::string colorHexLower(ColorValue c) { return hexText(c, "0123456789abcdef"); }
+std::string colorHexLower(ColorValue c)
+{
+    return hexText(c, "0123456789abcdef");
+}

@@ -167,9 +167,15 @@ constexpr ColorValue kMagenta = rgbColor(255, 0, 255);
 
 } // namespace
 
-std::span<const NamedColor> NamedColorTable::rows() { return kRows; }
+std::span<const NamedColor> NamedColorTable::rows()
+{
+    return kRows;
+}
 
-const NamedColor& NamedColorTable::row(int index) { return kRows.at(static_cast<std::size_t>(index)); }
+const NamedColor& NamedColorTable::row(int index)
+{
+    return kRows.at(static_cast<std::size_t>(index));
+}
 
 std::string ColorName(ColorValue c)
 {

@@ -18,7 +18,10 @@
 
 #include <new>
 
-ColorValue TForm1::SlotColor(int slot) const { return m_body.at(static_cast<std::size_t>(slot)); }
+ColorValue TForm1::SlotColor(int slot) const
+{
+    return m_body.at(static_cast<std::size_t>(slot));
+}
 
 void TForm1::SetSlotColor(int slot, ColorValue color)
 {
@@ -35,7 +38,10 @@ void TForm1::SetBodyColors(const BodyColorSet& colors)
         SetSlotColor(slot, colors[static_cast<std::size_t>(slot)]);
 }
 
-int TForm1::selectedSlot() const { return m_colTypeGroup->checkedId(); }
+int TForm1::selectedSlot() const
+{
+    return m_colTypeGroup->checkedId();
+}
 
 void TForm1::setColBoxColor(ColorValue color)
 {
@@ -87,11 +93,26 @@ void TForm1::ColTypeClick()
         SetEditColor(SlotColor(slot));
 }
 
-void TForm1::BGpanelClick() { SelectSlot(BGCOLOR); }
-void TForm1::TextLabelClick() { SelectSlot(TEXT); }
-void TForm1::LinkLabelClick() { SelectSlot(LINK); }
-void TForm1::VlinkLabelClick() { SelectSlot(VLINK); }
-void TForm1::AlinkLabelClick() { SelectSlot(ALINK); }
+void TForm1::BGpanelClick()
+{
+    SelectSlot(BGCOLOR);
+}
+void TForm1::TextLabelClick()
+{
+    SelectSlot(TEXT);
+}
+void TForm1::LinkLabelClick()
+{
+    SelectSlot(LINK);
+}
+void TForm1::VlinkLabelClick()
+{
+    SelectSlot(VLINK);
+}
+void TForm1::AlinkLabelClick()
+{
+    SelectSlot(ALINK);
+}
 
 void TForm1::barChange(int component)
 {

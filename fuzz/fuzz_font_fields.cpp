@@ -24,7 +24,8 @@ using fuzz::escaped;
 // A character-by-character reading of the field list: blanks are the control characters
 // and the space; commas and blanks outside quotes separate; "" inside quotes is one quote;
 // a comma with only blanks after it ends the list with an empty field.
-QStringList referenceSplit(const QString& input) {
+QStringList referenceSplit(const QString& input)
+{
     const QString text = input.left(input.indexOf(QChar(u'\0')));
     const auto blank = [&](qsizetype i) { return i < text.size() && text[i].unicode() <= 0x20; };
     QStringList fields;
@@ -63,28 +64,32 @@ QStringList referenceSplit(const QString& input) {
     return fields;
 }
 
-std::string describe(const QStringList& list) {
+std::string describe(const QStringList& list)
+{
     std::string s;
     for (const QString& item : list)
         s += "[" + escaped(item) + "]";
     return s;
 }
 
-std::string describe(const std::optional<StoredFont>& font) {
+std::string describe(const std::optional<StoredFont>& font)
+{
     if (!font)
         return "none";
     return "[" + escaped(font->name) + "] " + std::to_string(font->pointSize) + " " +
            std::to_string(font->bold) + " " + std::to_string(font->italic);
 }
 
-bool sameFont(const std::optional<StoredFont>& a, const std::optional<StoredFont>& b) {
+bool sameFont(const std::optional<StoredFont>& a, const std::optional<StoredFont>& b)
+{
     if (!a || !b)
         return !a && !b;
     return a->name == b->name && a->pointSize == b->pointSize && a->bold == b->bold &&
            a->italic == b->italic;
 }
 
-std::optional<StoredFont> referenceFont(const QStringList& fields) {
+std::optional<StoredFont> referenceFont(const QStringList& fields)
+{
     if (fields.size() < 4 || fields[0].isEmpty())
         return std::nullopt;
     StoredFont font;
@@ -96,12 +101,14 @@ std::optional<StoredFont> referenceFont(const QStringList& fields) {
     return font;
 }
 
-QString quoted(QString field) {
+QString quoted(QString field)
+{
     field.replace(u'"', QLatin1String("\"\""));
     return u'"' + field + u'"';
 }
 
-void checkValue(const QString& value) {
+void checkValue(const QString& value)
+{
     const QStringList fields = splitFieldList(value);
     check(fields == referenceSplit(value), "a field list splits by its rules",
           "value \"" + escaped(value) + "\" got " + describe(fields) + " expected " +
@@ -133,7 +140,8 @@ void checkValue(const QString& value) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString text = QString::fromUtf8(bytes);
     checkValue(text);

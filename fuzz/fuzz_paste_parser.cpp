@@ -18,7 +18,8 @@ namespace {
 using fuzz::check;
 using fuzz::escaped;
 
-std::size_t skipSpaces(std::string_view s, std::size_t pos) {
+std::size_t skipSpaces(std::string_view s, std::size_t pos)
+{
     while (pos < s.size() && fuzz::isCSpace(static_cast<unsigned char>(s[pos])))
         ++pos;
     return pos;
@@ -26,7 +27,8 @@ std::size_t skipSpaces(std::string_view s, std::size_t pos) {
 
 // "#%02x%02x%02x": '#' first, then three fields of one or two hex digits, each after
 // optional white space.
-std::optional<ColorValue> referenceHex(std::string_view s) {
+std::optional<ColorValue> referenceHex(std::string_view s)
+{
     if (s.empty() || s[0] != '#')
         return std::nullopt;
     std::size_t pos = 1;
@@ -43,7 +45,8 @@ std::optional<ColorValue> referenceHex(std::string_view s) {
     return rgbColor(components[0], components[1], components[2]);
 }
 
-std::optional<ColorValue> referenceName(std::string_view s) {
+std::optional<ColorValue> referenceName(std::string_view s)
+{
     std::string word;
     for (std::size_t i = 0; i < s.size() && fuzz::isAsciiLetter(static_cast<unsigned char>(s[i]));
          ++i)
@@ -54,7 +57,8 @@ std::optional<ColorValue> referenceName(std::string_view s) {
 }
 
 std::optional<ColorValue> referenceAttribute(const std::string& upper, std::size_t body,
-                                             const char* name) {
+                                             const char* name)
+{
     const std::size_t at = upper.find(name, body);
     if (at == std::string::npos)
         return std::nullopt;
@@ -70,7 +74,8 @@ std::optional<ColorValue> referenceAttribute(const std::string& upper, std::size
     return referenceName(rest.substr(skipSpaces(rest, 0)));
 }
 
-PasteResult referencePaste(std::string_view clipboard) {
+PasteResult referencePaste(std::string_view clipboard)
+{
     const std::string_view text = clipboard.substr(0, clipboard.find('\0'));
     std::size_t pos = skipSpaces(text, 0);
     if (pos < text.size() && text[pos] == '"')
@@ -108,7 +113,8 @@ PasteResult referencePaste(std::string_view clipboard) {
     return result;
 }
 
-std::string describe(const PasteResult& r) {
+std::string describe(const PasteResult& r)
+{
     std::string s = "kind " + std::to_string(static_cast<int>(r.kind)) + " editor " +
                     colorHex(r.editorColor) + " body";
     for (const ColorValue c : r.bodyColors)
@@ -117,13 +123,15 @@ std::string describe(const PasteResult& r) {
 }
 
 void checkSame(const PasteResult& got, const PasteResult& expected, const char* invariant,
-               std::string_view input) {
+               std::string_view input)
+{
     check(got == expected, invariant,
           "input \"" + escaped(input) + "\"\n  got      " + describe(got) + "\n  expected " +
               describe(expected));
 }
 
-void checkCopyTextsReadBack(const BodyColorSet& colors) {
+void checkCopyTextsReadBack(const BodyColorSet& colors)
+{
     for (const bool names : {false, true}) {
         const std::string body = wholeCopyText(colors, false, names);
         PasteResult expected;
@@ -150,7 +158,8 @@ void checkCopyTextsReadBack(const BodyColorSet& colors) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const PasteResult result = parsePaste(input);
 

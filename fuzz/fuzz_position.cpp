@@ -21,11 +21,13 @@ namespace {
 using fuzz::check;
 using fuzz::escaped;
 
-std::string describe(const std::optional<std::pair<int, int>>& p) {
+std::string describe(const std::optional<std::pair<int, int>>& p)
+{
     return p ? std::to_string(p->first) + "," + std::to_string(p->second) : "none";
 }
 
-void checkPosition(const QString& value, const std::optional<std::vector<int>>& numbers) {
+void checkPosition(const QString& value, const std::optional<std::vector<int>>& numbers)
+{
     std::optional<std::pair<int, int>> expected;
     if (numbers && (*numbers)[0] != 0)
         expected = std::make_pair((*numbers)[1], (*numbers)[2]);
@@ -36,7 +38,8 @@ void checkPosition(const QString& value, const std::optional<std::vector<int>>& 
     check(scanIntegers(value, 3) == numbers, "scanIntegers reads as \"%d,%d,%d\"", escaped(value));
 }
 
-void checkWrittenPosition(int left, int top) {
+void checkWrittenPosition(int left, int top)
+{
     // What the close writes when the position is kept, and when it is not.
     const QString kept = QStringLiteral("1,%1,%2").arg(left).arg(top);
     check(readWindowPosition(kept) == std::make_pair(left, top), "a written position reads back",
@@ -51,7 +54,8 @@ void checkWrittenPosition(int left, int top) {
           "a written position survives the settings text");
 }
 
-void checkOptionNumber(const QString& value) {
+void checkOptionNumber(const QString& value)
+{
     const auto expected = fuzz::referenceIntegerValue(value);
     const auto got = parseIntegerValue(value);
     check(got == expected, "an option number reads by its rules",
@@ -67,7 +71,8 @@ void checkOptionNumber(const QString& value) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
     const QString latin1 = QString::fromLatin1(bytes);

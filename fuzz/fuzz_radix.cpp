@@ -27,7 +27,8 @@ constexpr enIntEdit_IOMode Modes[] = {imDec, imBin, imOct, imHex};
 
 // Multiply by the radix first, then add the digit or stop: the multiplication for the
 // character that stops the scan is already made.
-std::uint32_t referenceRadixScan(std::string_view text, int radix) {
+std::uint32_t referenceRadixScan(std::string_view text, int radix)
+{
     std::uint32_t value = 0;
     for (const char c : text) {
         value = static_cast<std::uint32_t>(static_cast<std::uint64_t>(value) * radix);
@@ -40,7 +41,8 @@ std::uint32_t referenceRadixScan(std::string_view text, int radix) {
 }
 
 // An optional sign and decimal digits making up the whole text, within the int range.
-int referenceDecimal(std::string_view text) {
+int referenceDecimal(std::string_view text)
+{
     std::size_t i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+'))
@@ -59,13 +61,15 @@ int referenceDecimal(std::string_view text) {
     return value < INT_MIN || value > INT_MAX ? 0 : static_cast<int>(value);
 }
 
-std::string printed(const char* format, std::uint32_t value) {
+std::string printed(const char* format, std::uint32_t value)
+{
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, format, value);
     return buffer;
 }
 
-std::string referenceBinary(std::uint32_t value) {
+std::string referenceBinary(std::uint32_t value)
+{
     std::string digits;
     for (int bit = 31; bit >= 0; --bit) {
         if (!digits.empty() || (value >> bit) & 1u)
@@ -74,7 +78,8 @@ std::string referenceBinary(std::uint32_t value) {
     return digits.empty() ? "0" : digits;
 }
 
-void checkScans(std::string_view text) {
+void checkScans(std::string_view text)
+{
     check(BinToIntEx(text) == referenceRadixScan(text, 2), "binary scan", escaped(text));
     check(OctToIntEx(text) == referenceRadixScan(text, 8), "octal scan", escaped(text));
     check(HexToIntEx(text) == referenceRadixScan(text, 16), "hexadecimal scan", escaped(text));
@@ -86,7 +91,8 @@ void checkScans(std::string_view text) {
           "the field parses with the scan of its radix", escaped(text));
 }
 
-void checkValue(std::uint32_t value) {
+void checkValue(std::uint32_t value)
+{
     const std::string bin = IntToBinEx(value);
     const std::string oct = IntToOctEx(value);
     const std::string upper = IntToHexEx(value, hcUpper);
@@ -114,7 +120,8 @@ void checkValue(std::uint32_t value) {
 // The grouping as the rule states it: walk from the last character, put a separator after
 // every size-th one unless the next place is the first of the result.
 std::string referenceInsertion(std::string_view s, enIntEdit_Insertion insertion,
-                               enIntEdit_IOMode mode, int value) {
+                               enIntEdit_IOMode mode, int value)
+{
     if (insertion == inNone)
         return std::string(s);
     const int size = insertion == inThousand ? 3 : 4;
@@ -136,7 +143,8 @@ std::string referenceInsertion(std::string_view s, enIntEdit_Insertion insertion
 }
 
 // Plain digit groups from the right, behind the sign.
-std::string groupedNumber(std::string digits, bool negative, int size, char separator) {
+std::string groupedNumber(std::string digits, bool negative, int size, char separator)
+{
     std::string out;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % static_cast<std::size_t>(size) == 0)
@@ -147,7 +155,8 @@ std::string groupedNumber(std::string digits, bool negative, int size, char sepa
 }
 
 void checkInsertion(std::string_view text, enIntEdit_Insertion insertion, enIntEdit_IOMode mode,
-                    int value) {
+                    int value)
+{
     const std::string got = InsertionIn(text, insertion, mode, value);
     check(got == referenceInsertion(text, insertion, mode, value), "grouping follows its rule",
           "text \"" + escaped(text) + "\" got \"" + escaped(got) + "\"");
@@ -165,7 +174,8 @@ void checkInsertion(std::string_view text, enIntEdit_Insertion insertion, enIntE
 }
 
 void checkGroupedValue(int value, enIntEdit_Insertion insertion, enIntEdit_IOMode mode,
-                       enIntEdit_HexChar hexChar) {
+                       enIntEdit_HexChar hexChar)
+{
     const std::string text = renderInRadix(value, mode, hexChar);
     checkInsertion(text, insertion, mode, value);
     if (insertion == inNone)
@@ -179,7 +189,8 @@ void checkGroupedValue(int value, enIntEdit_Insertion insertion, enIntEdit_IOMod
 }
 
 TypedCharAction referenceCharAction(char32_t ch, enIntEdit_IOMode mode,
-                                    const TypedCharContext& field) {
+                                    const TypedCharContext& field)
+{
     const TypedCharAction digitRule =
         field.selectionStart == 0 && field.textStartsWithMinus && !field.hasSelection
             ? TypedCharAction::Drop
@@ -202,7 +213,8 @@ TypedCharAction referenceCharAction(char32_t ch, enIntEdit_IOMode mode,
     return TypedCharAction::Drop;
 }
 
-void checkDisplay(int value, const IntDisplayFormat& format) {
+void checkDisplay(int value, const IntDisplayFormat& format)
+{
     const QString number =
         QString::fromStdString(InsertionIn(renderInRadix(value, format.outputMode, format.hexChar),
                                            format.insertion, format.outputMode, value));
@@ -226,7 +238,8 @@ void checkDisplay(int value, const IntDisplayFormat& format) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const std::string_view whole(reinterpret_cast<const char*>(data), size);
     checkScans(whole);
 

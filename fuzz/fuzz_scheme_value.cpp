@@ -24,7 +24,8 @@ namespace {
 using fuzz::check;
 using fuzz::escaped;
 
-std::optional<BodyColorSet> expectedColors(const std::optional<std::vector<int>>& numbers) {
+std::optional<BodyColorSet> expectedColors(const std::optional<std::vector<int>>& numbers)
+{
     if (!numbers)
         return std::nullopt;
     BodyColorSet colors{};
@@ -33,7 +34,8 @@ std::optional<BodyColorSet> expectedColors(const std::optional<std::vector<int>>
     return colors;
 }
 
-std::string describe(const std::optional<BodyColorSet>& colors) {
+std::string describe(const std::optional<BodyColorSet>& colors)
+{
     if (!colors)
         return "none";
     std::string s;
@@ -43,7 +45,8 @@ std::string describe(const std::optional<BodyColorSet>& colors) {
 }
 
 // Five plain decimal numbers between 0 and 16777215, joined by single commas.
-bool isWrittenForm(const QString& text) {
+bool isWrittenForm(const QString& text)
+{
     const QStringList parts = text.split(u',');
     if (parts.size() != SlotCount)
         return false;
@@ -60,7 +63,8 @@ bool isWrittenForm(const QString& text) {
     return true;
 }
 
-void checkValue(const QString& value, const std::optional<BodyColorSet>& expected) {
+void checkValue(const QString& value, const std::optional<BodyColorSet>& expected)
+{
     const auto colors = readSchemeColors(value);
     check(colors == expected, "a scheme value reads as five %d numbers",
           "value \"" + escaped(value) + "\" got " + describe(colors) + "expected " +
@@ -75,7 +79,8 @@ void checkValue(const QString& value, const std::optional<BodyColorSet>& expecte
           escaped(written));
 }
 
-void checkName(const QString& name) {
+void checkName(const QString& name)
+{
     const bool expected =
         !name.startsWith(u';') && !name.contains(u'=') && !name.contains(u'\r') &&
         !name.contains(u'\n') && !name.contains(QChar(u'\0')) &&
@@ -101,7 +106,8 @@ void checkName(const QString& name) {
           "a scheme never takes the place of the exit colours", escaped(name));
 }
 
-void checkOrder(const QStringList& names) {
+void checkOrder(const QStringList& names)
+{
     static const QCollator collator = [] {
         QCollator c(QLocale(QLocale::Japanese, QLocale::Japan));
         c.setCaseSensitivity(Qt::CaseInsensitive);
@@ -152,7 +158,8 @@ void checkOrder(const QStringList& names) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
     // As bytes, where the C library can give its opinion too.

@@ -27,7 +27,8 @@ namespace {
 using fuzz::check;
 using fuzz::escaped;
 
-bool sameIgnoringCase(const QString& a, const QString& b) {
+bool sameIgnoringCase(const QString& a, const QString& b)
+{
     return QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
@@ -39,7 +40,8 @@ struct ModelStore {
     };
     std::vector<Section> sections;
 
-    static ModelStore fromText(const QString& text) {
+    static ModelStore fromText(const QString& text)
+    {
         ModelStore model;
         QString body = text;
         if (const qsizetype nul = body.indexOf(QChar(u'\0')); nul >= 0)
@@ -57,7 +59,8 @@ struct ModelStore {
         return model;
     }
 
-    QString toText() const {
+    QString toText() const
+    {
         QString text;
         for (const Section& s : sections) {
             text += u'[' + s.name + u']' + QLatin1String("\r\n");
@@ -68,23 +71,27 @@ struct ModelStore {
         return text;
     }
 
-    static QString keyOf(const QString& line) {
+    static QString keyOf(const QString& line)
+    {
         const qsizetype equals = line.indexOf(u'=');
         return equals < 0 ? QString() : line.left(equals);
     }
 
-    const Section* find(const QString& name) const {
+    const Section* find(const QString& name) const
+    {
         for (const Section& s : sections) {
             if (sameIgnoringCase(s.name, name))
                 return &s;
         }
         return nullptr;
     }
-    Section* find(const QString& name) {
+    Section* find(const QString& name)
+    {
         return const_cast<Section*>(static_cast<const ModelStore*>(this)->find(name));
     }
 
-    static qsizetype findLine(const Section& s, const QString& key) {
+    static qsizetype findLine(const Section& s, const QString& key)
+    {
         for (qsizetype i = 0; i < s.lines.size(); ++i) {
             if (s.lines[i].contains(u'=') && sameIgnoringCase(keyOf(s.lines[i]), key))
                 return i;
@@ -92,7 +99,8 @@ struct ModelStore {
         return -1;
     }
 
-    QString readText(const QString& section, const QString& key, const QString& fallback) const {
+    QString readText(const QString& section, const QString& key, const QString& fallback) const
+    {
         const Section* s = find(section);
         const qsizetype i = s ? findLine(*s, key) : -1;
         if (i < 0)
@@ -101,12 +109,14 @@ struct ModelStore {
         return line.mid(line.indexOf(u'=') + 1);
     }
 
-    bool hasKey(const QString& section, const QString& key) const {
+    bool hasKey(const QString& section, const QString& key) const
+    {
         const Section* s = find(section);
         return s && findLine(*s, key) >= 0;
     }
 
-    QStringList listKeys(const QString& section) const {
+    QStringList listKeys(const QString& section) const
+    {
         QStringList keys;
         if (const Section* s = find(section)) {
             for (const QString& line : s->lines)
@@ -115,7 +125,8 @@ struct ModelStore {
         return keys;
     }
 
-    void writeText(const QString& section, const QString& key, const QString& value) {
+    void writeText(const QString& section, const QString& key, const QString& value)
+    {
         Section* s = find(section);
         if (!s) {
             sections.push_back({section, {}});
@@ -128,7 +139,8 @@ struct ModelStore {
             s->lines.append(key + u'=' + value);
     }
 
-    void deleteKey(const QString& section, const QString& key) {
+    void deleteKey(const QString& section, const QString& key)
+    {
         Section* s = find(section);
         const qsizetype i = s ? findLine(*s, key) : -1;
         if (i >= 0)
@@ -136,11 +148,13 @@ struct ModelStore {
     }
 };
 
-std::string where(const QString& section, const QString& key) {
+std::string where(const QString& section, const QString& key)
+{
     return "section \"" + escaped(section) + "\" key \"" + escaped(key) + "\"";
 }
 
-void checkLookups(const SettingsStore& store, const ModelStore& model) {
+void checkLookups(const SettingsStore& store, const ModelStore& model)
+{
     for (const ModelStore::Section& s : model.sections) {
         const QStringList keys = store.listKeys(s.name);
         check(keys == model.listKeys(s.name), "listKeys gives the keys of the first section",
@@ -162,7 +176,8 @@ void checkLookups(const SettingsStore& store, const ModelStore& model) {
     }
 }
 
-void checkAgainstModel(const SettingsStore& store, const ModelStore& model, const char* when) {
+void checkAgainstModel(const SettingsStore& store, const ModelStore& model, const char* when)
+{
     const QString got = store.toText();
     const QString expected = model.toText();
     check(got == expected, when,
@@ -174,7 +189,8 @@ void checkAgainstModel(const SettingsStore& store, const ModelStore& model, cons
     checkLookups(store, model);
 }
 
-void checkReadWriteRead(const QString& text) {
+void checkReadWriteRead(const QString& text)
+{
     const SettingsStore first = SettingsStore::fromText(text);
     const QString text1 = first.toText();
     const QString text2 = SettingsStore::fromText(text1).toText();
@@ -185,7 +201,8 @@ void checkReadWriteRead(const QString& text) {
 
 // A section or key: often one the store already holds, in another case.
 QString pickName(FuzzedDataProvider& ops, const QStringList& known, const char* const* usual,
-                 int usualCount) {
+                 int usualCount)
+{
     QString name;
     switch (ops.ConsumeIntegralInRange(0, 3)) {
     case 0:
@@ -215,7 +232,8 @@ QString pickName(FuzzedDataProvider& ops, const QStringList& known, const char* 
 
 // Whether text written with these arguments reads back as written: no line breaks or
 // NUL anywhere, keys without '=' or a leading ';', and no line shaped like a section line.
-bool readsBackAsWritten(const QString& section, const QString& key, const QString& value) {
+bool readsBackAsWritten(const QString& section, const QString& key, const QString& value)
+{
     const auto breaks = [](const QString& s) {
         return s.contains(u'\r') || s.contains(u'\n') || s.contains(QChar(u'\0'));
     };
@@ -226,7 +244,8 @@ bool readsBackAsWritten(const QString& section, const QString& key, const QStrin
     return !(line.startsWith(u'[') && line.endsWith(u']'));
 }
 
-void runOperations(const QString& text, FuzzedDataProvider& ops) {
+void runOperations(const QString& text, FuzzedDataProvider& ops)
+{
     static const char* const sectionNames[] = {"Options", "Color Set", "options", "COLOR SET", ""};
     static const char* const keyNames[] = {"Position",  "Sort",     "Font",      "_lastend_",
                                            "ImgViewer", "position", "_LASTEND_", ""};
@@ -279,7 +298,8 @@ void runOperations(const QString& text, FuzzedDataProvider& ops) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString text = decodeFileText(bytes);

@@ -11,7 +11,8 @@
 namespace fuzz {
 
 // Printable form of bytes for a failure report: controls and non-ASCII as \xNN.
-inline std::string escaped(std::string_view bytes) {
+inline std::string escaped(std::string_view bytes)
+{
     std::string out;
     for (const char c : bytes) {
         const auto u = static_cast<unsigned char>(c);
@@ -26,14 +27,16 @@ inline std::string escaped(std::string_view bytes) {
     return out;
 }
 
-inline std::string escaped(const QString& text) {
+inline std::string escaped(const QString& text)
+{
     const QByteArray utf8 = text.toUtf8();
     return escaped(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
 // A broken invariant is a finding: name it and abort, so that libFuzzer keeps the input
 // as a crash artefact.
-[[noreturn]] inline void fail(const char* invariant, const std::string& detail = {}) {
+[[noreturn]] inline void fail(const char* invariant, const std::string& detail = {})
+{
     std::fprintf(stderr, "\nINVARIANT BROKEN: %s\n", invariant);
     if (!detail.empty())
         std::fprintf(stderr, "  %s\n", detail.c_str());
@@ -41,26 +44,31 @@ inline std::string escaped(const QString& text) {
     std::abort();
 }
 
-inline void check(bool holds, const char* invariant, const std::string& detail = {}) {
+inline void check(bool holds, const char* invariant, const std::string& detail = {})
+{
     if (!holds)
         fail(invariant, detail);
 }
 
 // The C library's white space in the "C" locale, which every reader of the program uses.
-constexpr bool isCSpace(char32_t c) {
+constexpr bool isCSpace(char32_t c)
+{
     return c == U' ' || (c >= U'\t' && c <= U'\r');
 }
 
-constexpr bool isAsciiLetter(char32_t c) {
+constexpr bool isAsciiLetter(char32_t c)
+{
     return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z');
 }
 
-constexpr bool isDecimalDigit(char32_t c) {
+constexpr bool isDecimalDigit(char32_t c)
+{
     return c >= U'0' && c <= U'9';
 }
 
 // The value of c as a digit of the radix (2 to 16, either letter case), or -1.
-constexpr int digitIn(char32_t c, int radix) {
+constexpr int digitIn(char32_t c, int radix)
+{
     int v = -1;
     if (c >= U'0' && c <= U'9')
         v = static_cast<int>(c - U'0');

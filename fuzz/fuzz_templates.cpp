@@ -21,14 +21,16 @@ namespace {
 using fuzz::check;
 using fuzz::escaped;
 
-std::string hexOf(ColorValue c, bool upper) {
+std::string hexOf(ColorValue c, bool upper)
+{
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, upper ? "#%02X%02X%02X" : "#%02x%02x%02x", c & 0xFFu,
                   (c >> 8) & 0xFFu, (c >> 16) & 0xFFu);
     return buffer;
 }
 
-bool hasTableName(ColorValue c) {
+bool hasTableName(ColorValue c)
+{
     for (const NamedColor& row : NamedColorTable::rows()) {
         if (row.value == c)
             return true;
@@ -38,7 +40,8 @@ bool hasTableName(ColorValue c) {
 
 // A colour word of the pages: with names, the table's word for it (which reads back to
 // it) or, for a colour without one, its upper-case hex form.
-std::string colorWord(ColorValue c, bool useNames, bool upperHex) {
+std::string colorWord(ColorValue c, bool useNames, bool upperHex)
+{
     if (!useNames)
         return hexOf(c, upperHex);
     const std::string name = ColorName(c);
@@ -53,7 +56,8 @@ std::string colorWord(ColorValue c, bool useNames, bool upperHex) {
 // The background attribute as the page rule builds it: the path between quotes, behind a
 // "/" when it starts with a drive letter, then every backslash made a slash and the last
 // colon a bar, in the whole attribute text.
-std::string backgroundAttribute(std::string_view path) {
+std::string backgroundAttribute(std::string_view path)
+{
     const bool drive = path.size() >= 2 &&
                        fuzz::isAsciiLetter(static_cast<unsigned char>(path[0])) && path[1] == ':';
     std::string text =
@@ -70,7 +74,8 @@ std::string backgroundAttribute(std::string_view path) {
 constexpr const char* Title = "<TITLE>Pagetint によるテンプレート</TITLE>";
 constexpr const char* Spacer = "<BR><BR><BR>";
 
-void appendSamples(std::vector<std::string>& lines, const BodyColorSet& c) {
+void appendSamples(std::vector<std::string>& lines, const BodyColorSet& c)
+{
     const char* texts[] = {"文字色 TEXT", "リンク色 LINK", "選択済リンク色 VLINK",
                            "クリック色 ALINK"};
     for (int slot = TEXT; slot <= ALINK; ++slot) {
@@ -80,7 +85,8 @@ void appendSamples(std::vector<std::string>& lines, const BodyColorSet& c) {
     }
 }
 
-std::vector<std::string> referenceBodyPage(const TemplateInput& in, bool preview) {
+std::vector<std::string> referenceBodyPage(const TemplateInput& in, bool preview)
+{
     const BodyColorSet& c = in.colors;
     const auto word = [&](int slot) {
         return colorWord(c[static_cast<std::size_t>(slot)], in.useNames, true);
@@ -109,7 +115,8 @@ std::vector<std::string> referenceBodyPage(const TemplateInput& in, bool preview
     return lines;
 }
 
-std::vector<std::string> referenceCssPage(const TemplateInput& in) {
+std::vector<std::string> referenceCssPage(const TemplateInput& in)
+{
     const BodyColorSet& c = in.colors;
     const auto word = [&](int slot) {
         return colorWord(c[static_cast<std::size_t>(slot)], in.useNames, false);
@@ -149,13 +156,15 @@ std::vector<std::string> referenceCssPage(const TemplateInput& in) {
     return lines;
 }
 
-bool hasLineBreak(std::string_view s) {
+bool hasLineBreak(std::string_view s)
+{
     return s.find_first_of("\r\n") != std::string_view::npos;
 }
 
 void checkPage(const std::vector<std::string>& got, const std::vector<std::string>& expected,
                std::size_t lineCount, std::size_t pathLine, const TemplateInput& in,
-               const char* page) {
+               const char* page)
+{
     check(got.size() == lineCount, "a page has its number of lines", page);
     check(got.size() == expected.size(), "a page has its number of lines", page);
     const bool pathBreaks = in.hasBackground && hasLineBreak(in.backgroundPath);
@@ -173,7 +182,8 @@ void checkPage(const std::vector<std::string>& got, const std::vector<std::strin
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     FuzzedDataProvider provider(data, size);
     TemplateInput in;
     for (ColorValue& c : in.colors) {

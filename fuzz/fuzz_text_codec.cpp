@@ -22,7 +22,8 @@ using fuzz::escaped;
 
 constexpr char Utf8Bom[] = "\xEF\xBB\xBF";
 
-void checkWrittenTextReadsBack(const QString& text) {
+void checkWrittenTextReadsBack(const QString& text)
+{
     // NUL ends a file's text by design, and lone surrogates are no text at all.
     if (text.contains(QChar(u'\0')) || !QStringView(text).isValidUtf16())
         return;
@@ -50,7 +51,8 @@ void checkWrittenTextReadsBack(const QString& text) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
     const QString decoded = decodeFileText(bytes);

@@ -17,7 +17,8 @@ namespace fuzz {
 // before each number, one comma between numbers, anything after the last one ignored.
 // A number outside the int range makes the whole text unusable. Leading zeros are
 // stripped and digits counted, so no arithmetic can overflow here.
-inline std::optional<std::vector<int>> referenceScan(QStringView text, int count) {
+inline std::optional<std::vector<int>> referenceScan(QStringView text, int count)
+{
     std::vector<int> numbers;
     qsizetype pos = 0;
     for (int i = 0; i < count; ++i) {
@@ -54,8 +55,8 @@ inline std::optional<std::vector<int>> referenceScan(QStringView text, int count
 
 // The C library itself as a third opinion, for byte texts whose digit runs are short
 // enough that "%lld" cannot overflow. nullopt when the oracle does not apply.
-inline std::optional<std::optional<std::vector<int>>> libcScan(const QByteArray& latin1,
-                                                               int count) {
+inline std::optional<std::optional<std::vector<int>>> libcScan(const QByteArray& latin1, int count)
+{
     int run = 0;
     for (const char c : latin1) {
         run = isDecimalDigit(static_cast<unsigned char>(c)) ? run + 1 : 0;
@@ -85,7 +86,8 @@ inline std::optional<std::optional<std::vector<int>>> libcScan(const QByteArray&
 // The stored option integer: more than two characters starting "0x"/"0X", or a leading
 // "$", hold up to 32 hexadecimal bits taken as two's complement; anything else is a whole
 // signed decimal int. Every other text, the empty one included, is no number.
-inline std::optional<int> referenceIntegerValue(QStringView text) {
+inline std::optional<int> referenceIntegerValue(QStringView text)
+{
     QStringView hexDigits;
     bool hex = false;
     if (text.size() > 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {

@@ -50,7 +50,8 @@ TemplateInput TForm1::templateInput() const
 
 void TForm1::showFileWriteFailure(const QString& path, const QString& reason)
 {
-    m_platform.messageBox(this, Texts::AppTitle, HtmlTexts::SaveFailed + u'\n' + path + u'\n' + reason,
+    m_platform.messageBox(this, Texts::AppTitle,
+                          HtmlTexts::SaveFailed + u'\n' + path + u'\n' + reason,
                           Platform::Buttons::Ok, Platform::Icon::Exclamation);
 }
 
@@ -60,7 +61,8 @@ void TForm1::SaveAsClick()
     if (!path)
         return;
     const TemplateInput input = templateInput();
-    const QStringList lines = toLines(UseCSS->isChecked() ? WriteCssTemplate(input) : WriteTemplate(input, false));
+    const QStringList lines =
+        toLines(UseCSS->isChecked() ? WriteCssTemplate(input) : WriteTemplate(input, false));
     QString error;
     if (!writeTextLines(*path, lines, &error))
         showFileWriteFailure(*path, error);
@@ -70,8 +72,9 @@ void TForm1::HviewClick()
 {
     QString error;
     const QString folder = QFileInfo(m_tempPagePath).path();
-    if (!preparePrivateFolder(folder, &error)
-        || !writePrivateTextLines(m_tempPagePath, toLines(WriteTemplate(templateInput(), true)), &error)) {
+    if (!preparePrivateFolder(folder, &error) ||
+        !writePrivateTextLines(m_tempPagePath, toLines(WriteTemplate(templateInput(), true)),
+                               &error)) {
         showFileWriteFailure(m_tempPagePath, error);
         return;
     }
@@ -124,7 +127,8 @@ void TForm1::FontSetClick()
 
 void TForm1::ApplyPreviewFont(const QFont& font)
 {
-    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : pixelsFromPoints(qRound(font.pointSizeF()));
+    const int pixels =
+        font.pixelSize() > 0 ? font.pixelSize() : pixelsFromPoints(qRound(font.pointSizeF()));
     for (int slot = TEXT; slot < SlotCount; ++slot) {
         TURLLabel* label = m_slotLabels[slot];
         QFont labelFont = label->font();
@@ -146,4 +150,7 @@ void TForm1::Contents1Click()
         m_platform.shellOpen(m_helpPath);
 }
 
-void TForm1::About1Click() { aboutBox()->exec(); }
+void TForm1::About1Click()
+{
+    aboutBox()->exec();
+}

@@ -7,7 +7,10 @@ namespace {
 constexpr std::string_view TitleLine = "<TITLE>Pagetint によるテンプレート</TITLE>";
 constexpr std::string_view Spacer = "<BR><BR><BR>";
 
-constexpr bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+constexpr bool isLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 std::string fontColorLine(ColorValue c, std::string_view sample)
 {
@@ -33,9 +36,9 @@ std::string bodyLine(const TemplateInput& in)
     if (in.hasBackground)
         background = " BACKGROUND=\"" + rewriteBackgroundPath(in.backgroundPath) + "\"";
     auto text = [&](ColorValue c) { return in.useNames ? ColorName(c) : colorHex(c); };
-    return "<BODY" + background + " BGCOLOR=\"" + text(in.colors[BGCOLOR]) + "\" TEXT=\""
-        + text(in.colors[TEXT]) + "\" LINK=\"" + text(in.colors[LINK]) + "\" VLINK=\""
-        + text(in.colors[VLINK]) + "\" ALINK=\"" + text(in.colors[ALINK]) + "\">";
+    return "<BODY" + background + " BGCOLOR=\"" + text(in.colors[BGCOLOR]) + "\" TEXT=\"" +
+           text(in.colors[TEXT]) + "\" LINK=\"" + text(in.colors[LINK]) + "\" VLINK=\"" +
+           text(in.colors[VLINK]) + "\" ALINK=\"" + text(in.colors[ALINK]) + "\">";
 }
 
 } // namespace
@@ -64,15 +67,14 @@ std::vector<std::string> WriteTemplate(const TemplateInput& in, bool preview)
     if (preview) {
         lines.emplace_back("<TABLE WIDTH=\"100%\" HEIGHT=\"100%\"><TR><TD ALIGN=\"CENTER\" "
                            "VALIGN=\"MIDDLE\">");
-        lines.push_back(std::string("<FONT size=5>") + (in.bold ? "<B>" : "")
-                        + (in.italic ? "<I>" : ""));
+        lines.push_back(std::string("<FONT size=5>") + (in.bold ? "<B>" : "") +
+                        (in.italic ? "<I>" : ""));
     } else {
         lines.emplace_back("<P><CENTER><BR><BR>");
     }
     appendSamples(lines, in.colors);
     if (preview) {
-        lines.push_back(std::string(in.italic ? "</I>" : "") + (in.bold ? "</B>" : "")
-                        + "</FONT>");
+        lines.push_back(std::string(in.italic ? "</I>" : "") + (in.bold ? "</B>" : "") + "</FONT>");
         lines.emplace_back("</TD></TR></TABLE>");
     } else {
         lines.emplace_back("</CENTER></P>");
@@ -89,9 +91,9 @@ std::vector<std::string> WriteCssTemplate(const TemplateInput& in)
     const BodyColorSet& c = in.colors;
 
     // With an image the background colour is left out of the rule altogether.
-    const std::string background = in.hasBackground
-        ? "  background: url(" + rewriteBackgroundPath(in.backgroundPath) + ");"
-        : "  background: " + text(c[BGCOLOR]) + ";";
+    const std::string background =
+        in.hasBackground ? "  background: url(" + rewriteBackgroundPath(in.backgroundPath) + ");"
+                         : "  background: " + text(c[BGCOLOR]) + ";";
 
     std::vector<std::string> lines = {
         "<HTML>",

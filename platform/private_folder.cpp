@@ -28,8 +28,8 @@ bool preparePrivateFolder(const QString& folder, QString* error)
         return false;
     }
     struct stat info {};
-    if (lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != getuid()
-        || (info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    if (lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_uid != getuid() || (info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
         if (error)
             *error = QStringLiteral("the folder is not private to this user");
         return false;

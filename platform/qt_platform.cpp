@@ -32,7 +32,8 @@ QMessageBox::Icon qtIcon(Platform::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QString runFileDialog(QWidget* parent, const Platform::FileDialog& request, QFileDialog::AcceptMode mode)
+QString runFileDialog(QWidget* parent, const Platform::FileDialog& request,
+                      QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(mode);
@@ -66,8 +67,8 @@ QStringList qtNameFilters(const QString& filter)
     return result;
 }
 
-Platform::Answer QtPlatform::messageBox(QWidget* parent, const QString& caption, const QString& text,
-                                        Buttons buttons, Icon icon)
+Platform::Answer QtPlatform::messageBox(QWidget* parent, const QString& caption,
+                                        const QString& text, Buttons buttons, Icon icon)
 {
     QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Ok, parent);
     if (buttons == Buttons::OkCancel) {
@@ -80,8 +81,8 @@ Platform::Answer QtPlatform::messageBox(QWidget* parent, const QString& caption,
 std::optional<ColorValue> QtPlatform::chooseColor(QWidget* parent, ColorValue initial)
 {
     // NOTE: Qt's colour dialog always shows its custom colours; there is no part to expand.
-    const QColor chosen = QColorDialog::getColor(
-        QColor(redOf(initial), greenOf(initial), blueOf(initial)), parent);
+    const QColor chosen =
+        QColorDialog::getColor(QColor(redOf(initial), greenOf(initial), blueOf(initial)), parent);
     if (!chosen.isValid())
         return std::nullopt;
     return rgbColor(chosen.red(), chosen.green(), chosen.blue());
@@ -142,6 +143,12 @@ std::optional<ColorValue> QtPlatform::screenPixel(QPoint globalPos)
     return rgbColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 
-QString QtPlatform::tempFolder() { return QDir::tempPath(); }
+QString QtPlatform::tempFolder()
+{
+    return QDir::tempPath();
+}
 
-QString QtPlatform::executablePath() { return QCoreApplication::applicationFilePath(); }
+QString QtPlatform::executablePath()
+{
+    return QCoreApplication::applicationFilePath();
+}

@@ -6,8 +6,8 @@
 
 class QtPlatform final : public Platform {
 public:
-    Answer messageBox(QWidget* parent, const QString& caption, const QString& text,
-                      Buttons buttons, Icon icon) override;
+    Answer messageBox(QWidget* parent, const QString& caption, const QString& text, Buttons buttons,
+                      Icon icon) override;
     std::optional<ColorValue> chooseColor(QWidget* parent, ColorValue initial) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     std::optional<QString> openFileName(QWidget* parent, const FileDialog& dialog) override;

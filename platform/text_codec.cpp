@@ -12,7 +12,10 @@ constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 // One iconv descriptor for one conversion; closed on every path.
 class Converter {
 public:
-    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    Converter(const char* to, const char* from)
+        : m_cd(iconv_open(to, from))
+    {
+    }
     ~Converter()
     {
         if (valid())

@@ -1,7 +1,10 @@
 #include "resources.h"
 
 // Outside any namespace, as Q_INIT_RESOURCE requires.
-static void initPagetintResources() { Q_INIT_RESOURCE(pagetint); }
+static void initPagetintResources()
+{
+    Q_INIT_RESOURCE(pagetint);
+}
 
 namespace {
 
@@ -19,12 +22,27 @@ QPixmap picture(const char* name)
 
 } // namespace
 
-QCursor Resources::spoitCursor() { return QCursor(picture("SPOITCURSOR"), 2, 18); }
+QCursor Resources::spoitCursor()
+{
+    return QCursor(picture("SPOITCURSOR"), 2, 18);
+}
 
-QCursor Resources::handPointCursor() { return QCursor(picture("HANDPOINT"), 7, 1); }
+QCursor Resources::handPointCursor()
+{
+    return QCursor(picture("HANDPOINT"), 7, 1);
+}
 
-QIcon Resources::programIcon() { return QIcon(picture("MAINICON")); }
+QIcon Resources::programIcon()
+{
+    return QIcon(picture("MAINICON"));
+}
 
-QPixmap Resources::colorDialogPicture() { return picture("COLBTN"); }
+QPixmap Resources::colorDialogPicture()
+{
+    return picture("COLBTN");
+}
 
-QPixmap Resources::pipettePicture() { return picture("PIPETTE"); }
+QPixmap Resources::pipettePicture()
+{
+    return picture("PIPETTE");
+}

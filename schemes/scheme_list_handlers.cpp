@@ -22,7 +22,8 @@ void TForm1::ApplyScheme(int index)
     if (index < 0) {
         value = store.readText(SchemeSection, LastEndKey, NoneMarker);
         if (value == NoneMarker)
-            value = store.readText(SchemeSection, SetList->count() > 0 ? SetList->itemText(0) : QString(), NoneMarker);
+            value = store.readText(
+                SchemeSection, SetList->count() > 0 ? SetList->itemText(0) : QString(), NoneMarker);
     } else {
         value = store.readText(SchemeSection, SetList->itemText(index), NoneMarker);
     }
@@ -34,7 +35,8 @@ void TForm1::ApplyScheme(int index)
 
 void TForm1::setListTip(int index)
 {
-    SetList->setToolTip(index >= 0 && index < SetList->count() ? SetList->itemText(index) : QString());
+    SetList->setToolTip(index >= 0 && index < SetList->count() ? SetList->itemText(index)
+                                                               : QString());
 }
 
 void TForm1::updateSchemeButtons()
@@ -77,8 +79,8 @@ void TForm1::AddBtnClick()
     if (name.isEmpty())
         return;
     if (!isStorableSchemeName(name)) {
-        m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::NameUnusable, Platform::Buttons::Ok,
-                              Platform::Icon::Exclamation);
+        m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::NameUnusable,
+                              Platform::Buttons::Ok, Platform::Icon::Exclamation);
         return;
     }
     QStringList names;
@@ -101,9 +103,9 @@ void TForm1::UpdBtnClick()
     const int index = SetList->currentIndex();
     if (index < 0)
         return;
-    if (m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::ConfirmReplace, Platform::Buttons::OkCancel,
-                              Platform::Icon::Question)
-        != Platform::Answer::Ok)
+    if (m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::ConfirmReplace,
+                              Platform::Buttons::OkCancel,
+                              Platform::Icon::Question) != Platform::Answer::Ok)
         return;
     m_settings->writeText(SchemeSection, SetList->itemText(index), schemeValueText(m_body));
 }
@@ -113,9 +115,9 @@ void TForm1::DelBtnClick()
     int index = SetList->currentIndex();
     if (index < 0)
         return;
-    if (m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::ConfirmDelete, Platform::Buttons::OkCancel,
-                              Platform::Icon::Question)
-        != Platform::Answer::Ok)
+    if (m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::ConfirmDelete,
+                              Platform::Buttons::OkCancel,
+                              Platform::Icon::Question) != Platform::Answer::Ok)
         return;
     m_settings->deleteKey(SchemeSection, SetList->itemText(index));
     SetList->setUpdatesEnabled(false);

@@ -6,13 +6,15 @@ namespace {
 
 constexpr ColorValue ColorMask = 0xFFFFFFu; // the 24 bits of red, green and blue
 
-ColorValue maskedColor(int number) {
+ColorValue maskedColor(int number)
+{
     return static_cast<ColorValue>(static_cast<std::uint32_t>(number)) & ColorMask;
 }
 
 } // namespace
 
-std::optional<BodyColorSet> readSchemeColors(const QString& value) {
+std::optional<BodyColorSet> readSchemeColors(const QString& value)
+{
     const auto numbers = scanIntegers(value, SlotCount);
     if (!numbers)
         return std::nullopt;
@@ -23,7 +25,8 @@ std::optional<BodyColorSet> readSchemeColors(const QString& value) {
     return colors;
 }
 
-QString schemeValueText(const BodyColorSet& colors) {
+QString schemeValueText(const BodyColorSet& colors)
+{
     QString text;
     for (int slot = 0; slot < SlotCount; ++slot) {
         if (slot > 0)
@@ -33,7 +36,8 @@ QString schemeValueText(const BodyColorSet& colors) {
     return text;
 }
 
-bool isStorableSchemeName(const QString& name) {
+bool isStorableSchemeName(const QString& name)
+{
     if (name.startsWith(u';'))
         return false;
     // '=' would cut the key short; a line break or NUL would cut the line.

@@ -78,8 +78,7 @@ std::optional<char32_t> typedCharacter(const QKeyEvent& event)
 
 bool isArrowKey(int key)
 {
-    return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right
-        || key == Qt::Key_Down;
+    return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
 }
 
 bool canTakeFocus(const QWidget& widget)
@@ -132,7 +131,10 @@ void TCustomEditEx::setEscToExit(bool on)
         m_escToReset = true;
 }
 
-void TCustomEditEx::setMaxLength(int length) { m_maxLength = qMax(0, length); }
+void TCustomEditEx::setMaxLength(int length)
+{
+    m_maxLength = qMax(0, length);
+}
 
 void TCustomEditEx::ExitExEvent()
 {
@@ -142,7 +144,8 @@ void TCustomEditEx::ExitExEvent()
     do {
         if (candidate == this)
             break;
-        if (candidate->window() == top && canTakeFocus(*candidate) && !hasChildWidgets(*candidate)) {
+        if (candidate->window() == top && canTakeFocus(*candidate) &&
+            !hasChildWidgets(*candidate)) {
             candidate->setFocus(Qt::TabFocusReason);
             return;
         }
@@ -179,7 +182,10 @@ bool TCustomEditEx::EscapeKey()
     return true;
 }
 
-void TCustomEditEx::TabKey() { emit OnTabKey(); }
+void TCustomEditEx::TabKey()
+{
+    emit OnTabKey();
+}
 
 void TCustomEditEx::Change()
 {
@@ -195,9 +201,15 @@ void TCustomEditEx::DoEnter()
     selectAll();
 }
 
-void TCustomEditEx::DoExit() { emit OnExit(); }
+void TCustomEditEx::DoExit()
+{
+    emit OnExit();
+}
 
-bool TCustomEditEx::wmCharEvent(char32_t) { return true; }
+bool TCustomEditEx::wmCharEvent(char32_t)
+{
+    return true;
+}
 
 void TCustomEditEx::setTextFromProgram(const QString& text)
 {
@@ -207,8 +219,8 @@ void TCustomEditEx::setTextFromProgram(const QString& text)
 
 bool TCustomEditEx::allowsUserText(const QString& text) const
 {
-    return m_settingText || m_maxLength == 0 || text.size() <= m_maxLength
-        || text.size() <= m_lastText.size();
+    return m_settingText || m_maxLength == 0 || text.size() <= m_maxLength ||
+           text.size() <= m_lastText.size();
 }
 
 bool TCustomEditEx::event(QEvent* event)
@@ -256,8 +268,8 @@ void TCustomEditEx::keyPressEvent(QKeyEvent* event)
     }
     const std::optional<char32_t> ch = typedCharacter(*event);
     if (!ch) {
-        if (!event->text().isEmpty() && event->text().front().isPrint()
-            && (event->modifiers() & CommandModifiers)) {
+        if (!event->text().isEmpty() && event->text().front().isPrint() &&
+            (event->modifiers() & CommandModifiers)) {
             // Alt+character is a menu mnemonic, never text.
             event->ignore();
             return;

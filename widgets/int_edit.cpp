@@ -71,7 +71,10 @@ void TIntEdit::SetHex(const QString& text)
     SetInteger(static_cast<int>(HexToIntEx(text.toStdString())));
 }
 
-int TIntEdit::parse(const QString& text) const { return parseInRadix(text.toStdString(), m_inputMode); }
+int TIntEdit::parse(const QString& text) const
+{
+    return parseInRadix(text.toStdString(), m_inputMode);
+}
 
 void TIntEdit::SetTextEx()
 {

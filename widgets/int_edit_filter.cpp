@@ -11,8 +11,8 @@ TypedCharAction digitRule(const TypedCharContext& field)
 
 TypedCharAction minusRule(const TypedCharContext& field)
 {
-    const bool allowed = field.selectionStart == 0 && field.enableNegative
-        && (field.hasSelection || !field.textStartsWithMinus);
+    const bool allowed = field.selectionStart == 0 && field.enableNegative &&
+                         (field.hasSelection || !field.textStartsWithMinus);
     return allowed ? TypedCharAction::Pass : TypedCharAction::Drop;
 }
 
@@ -33,8 +33,7 @@ char32_t highestDecimalDigit(enIntEdit_IOMode mode)
 
 } // namespace
 
-TypedCharAction intEditCharAction(char32_t ch, enIntEdit_IOMode mode,
-                                  const TypedCharContext& field)
+TypedCharAction intEditCharAction(char32_t ch, enIntEdit_IOMode mode, const TypedCharContext& field)
 {
     if (ch == 8 || ch == 13 || ch == 127)
         return TypedCharAction::Pass;

@@ -46,20 +46,35 @@ std::uint32_t scan(std::string_view text, unsigned radix)
 
 } // namespace
 
-std::string IntToBinEx(std::uint32_t value) { return digitsOf(value, 2, "01"); }
+std::string IntToBinEx(std::uint32_t value)
+{
+    return digitsOf(value, 2, "01");
+}
 
-std::string IntToOctEx(std::uint32_t value) { return digitsOf(value, 8, "01234567"); }
+std::string IntToOctEx(std::uint32_t value)
+{
+    return digitsOf(value, 8, "01234567");
+}
 
 std::string IntToHexEx(std::uint32_t value, enIntEdit_HexChar hexChar)
 {
     return digitsOf(value, 16, hexChar == hcLower ? "0123456789abcdef" : "0123456789ABCDEF");
 }
 
-std::uint32_t BinToIntEx(std::string_view text) { return scan(text, 2); }
+std::uint32_t BinToIntEx(std::string_view text)
+{
+    return scan(text, 2);
+}
 
-std::uint32_t OctToIntEx(std::string_view text) { return scan(text, 8); }
+std::uint32_t OctToIntEx(std::string_view text)
+{
+    return scan(text, 8);
+}
 
-std::uint32_t HexToIntEx(std::string_view text) { return scan(text, 16); }
+std::uint32_t HexToIntEx(std::string_view text)
+{
+    return scan(text, 16);
+}
 
 int decimalToInt(std::string_view text)
 {
@@ -108,8 +123,8 @@ std::string renderInRadix(int value, enIntEdit_IOMode mode, enIntEdit_HexChar he
     return std::to_string(value);
 }
 
-std::string InsertionIn(std::string_view text, enIntEdit_Insertion insertion,
-                        enIntEdit_IOMode mode, int value)
+std::string InsertionIn(std::string_view text, enIntEdit_Insertion insertion, enIntEdit_IOMode mode,
+                        int value)
 {
     if (insertion != inThousand && insertion != inTenThousand)
         return std::string(text);

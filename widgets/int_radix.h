@@ -35,5 +35,5 @@ std::string renderInRadix(int value, enIntEdit_IOMode mode, enIntEdit_HexChar he
 
 // Puts group separators into a rendered number: "," every three digits or " " every
 // four, counted from the right. In decimal a negative value's leading "-" is not a digit.
-std::string InsertionIn(std::string_view text, enIntEdit_Insertion insertion,
-                        enIntEdit_IOMode mode, int value);
+std::string InsertionIn(std::string_view text, enIntEdit_Insertion insertion, enIntEdit_IOMode mode,
+                        int value);

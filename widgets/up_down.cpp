@@ -36,9 +36,15 @@ void TUpDown::setMax(int max)
     m_position = qBound(m_min, m_position, m_max);
 }
 
-void TUpDown::setPosition(int position) { m_position = qBound(m_min, position, m_max); }
+void TUpDown::setPosition(int position)
+{
+    m_position = qBound(m_min, position, m_max);
+}
 
-QSize TUpDown::sizeHint() const { return QSize(16, 23); }
+QSize TUpDown::sizeHint() const
+{
+    return QSize(16, 23);
+}
 
 void TUpDown::step(TUDBtnType button)
 {
@@ -133,9 +139,8 @@ void TUpDown::paintEvent(QPaintEvent*)
         arrow.rect = button.rect.adjusted(3, 2, -3, -2);
         if (m_pressed == half)
             arrow.rect.translate(1, 1);
-        painter.drawPrimitive(half == Half::Up ? QStyle::PE_IndicatorArrowUp
-                                               : QStyle::PE_IndicatorArrowDown,
-                              arrow);
+        painter.drawPrimitive(
+            half == Half::Up ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, arrow);
     }
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

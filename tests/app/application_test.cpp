@@ -26,8 +26,14 @@ TEST(ErrorBox, AppendsAFullStopAfterCharactersThatSortAfterIt)
     const struct {
         const char* message;
         const char* shown;
-    } cases[] = {{"abc", "abc."}, {"abc.", "abc."}, {"x,", "x,"}, {"a!", "a!"}, {"a/", "a/."},
-                 {"", ""}, {"保存できません", "保存できません."}, {"code 7", "code 7."}};
+    } cases[] = {{"abc", "abc."},
+                 {"abc.", "abc."},
+                 {"x,", "x,"},
+                 {"a!", "a!"},
+                 {"a/", "a/."},
+                 {"", ""},
+                 {"保存できません", "保存できません."},
+                 {"code 7", "code 7."}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         EXPECT_EQ(errorBoxText(QString::fromUtf8(c.message)), QString::fromUtf8(c.shown));
@@ -43,8 +49,9 @@ TEST(PagetintApplication, AnErrorInAHandlerIsShownAndTheLoopGoesOn)
     QCoreApplication::sendEvent(&handler, &second);
     const auto boxes = g_platform->callsOf(QStringLiteral("messageBox"));
     ASSERT_EQ(boxes.size(), 2);
-    EXPECT_EQ(boxes[0].args, QStringList({QStringLiteral("Pagetint"), QStringLiteral("disk on fire."),
-                                          QStringLiteral("Ok"), QStringLiteral("Error")}));
+    EXPECT_EQ(boxes[0].args,
+              QStringList({QStringLiteral("Pagetint"), QStringLiteral("disk on fire."),
+                           QStringLiteral("Ok"), QStringLiteral("Error")}));
 }
 
 TEST(FilePaths, ExtensionReplacementAndFontSizes)
@@ -52,12 +59,15 @@ TEST(FilePaths, ExtensionReplacementAndFontSizes)
     const struct {
         const char* path;
         const char* ini;
-    } cases[] = {{"/opt/app/pagetint", "/opt/app/pagetint.ini"}, {"/opt/app/pagetint.exe", "/opt/app/pagetint.ini"},
-                 {"/opt/a.b/pagetint", "/opt/a.b/pagetint.ini"}, {"/opt/app/x.tar.gz", "/opt/app/x.tar.ini"},
+    } cases[] = {{"/opt/app/pagetint", "/opt/app/pagetint.ini"},
+                 {"/opt/app/pagetint.exe", "/opt/app/pagetint.ini"},
+                 {"/opt/a.b/pagetint", "/opt/a.b/pagetint.ini"},
+                 {"/opt/app/x.tar.gz", "/opt/app/x.tar.ini"},
                  {"pagetint.", "pagetint.ini"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
-        EXPECT_EQ(replaceExtension(QString::fromUtf8(c.path), QStringLiteral(".ini")), QString::fromUtf8(c.ini));
+        EXPECT_EQ(replaceExtension(QString::fromUtf8(c.path), QStringLiteral(".ini")),
+                  QString::fromUtf8(c.ini));
     }
     EXPECT_EQ(pointsFromPixels(15), 11);
     EXPECT_EQ(pointsFromPixels(12), 9);

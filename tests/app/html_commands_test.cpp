@@ -17,14 +17,18 @@
 namespace {
 
 const QByteArray kDefaultTemplate =
-    "<HTML>\r\n<HEAD>\r\n<TITLE>Pagetint \x82\xC9\x82\xE6\x82\xE9\x83\x65\x83\x93\x83\x76\x83\x8C\x81\x5B\x83\x67</TITLE>\r\n"
+    "<HTML>\r\n<HEAD>\r\n<TITLE>Pagetint "
+    "\x82\xC9\x82\xE6\x82\xE9\x83\x65\x83\x93\x83\x76\x83\x8C\x81\x5B\x83\x67</TITLE>\r\n"
     "</HEAD>\r\n"
-    "<BODY BGCOLOR=\"#008080\" TEXT=\"#FFFFFF\" LINK=\"#0000FF\" VLINK=\"#00FFFF\" ALINK=\"#FF00FF\">\r\n"
+    "<BODY BGCOLOR=\"#008080\" TEXT=\"#FFFFFF\" LINK=\"#0000FF\" VLINK=\"#00FFFF\" "
+    "ALINK=\"#FF00FF\">\r\n"
     "<P><CENTER><BR><BR>\r\n"
     "<FONT COLOR=\"#FFFFFF\">\x95\xB6\x8E\x9A\x90\x46 TEXT</FONT>\r\n<BR><BR><BR>\r\n"
     "<FONT COLOR=\"#0000FF\">\x83\x8A\x83\x93\x83\x4E\x90\x46 LINK</FONT>\r\n<BR><BR><BR>\r\n"
-    "<FONT COLOR=\"#00FFFF\">\x91\x49\x91\xF0\x8D\xCF\x83\x8A\x83\x93\x83\x4E\x90\x46 VLINK</FONT>\r\n<BR><BR><BR>\r\n"
-    "<FONT COLOR=\"#FF00FF\">\x83\x4E\x83\x8A\x83\x62\x83\x4E\x90\x46 ALINK</FONT>\r\n<BR><BR><BR>\r\n"
+    "<FONT COLOR=\"#00FFFF\">\x91\x49\x91\xF0\x8D\xCF\x83\x8A\x83\x93\x83\x4E\x90\x46 "
+    "VLINK</FONT>\r\n<BR><BR><BR>\r\n"
+    "<FONT COLOR=\"#FF00FF\">\x83\x4E\x83\x8A\x83\x62\x83\x4E\x90\x46 "
+    "ALINK</FONT>\r\n<BR><BR><BR>\r\n"
     "</CENTER></P>\r\n</BODY>\r\n</HTML>\r\n";
 
 } // namespace
@@ -80,7 +84,8 @@ TEST_F(HtmlCommandTest, AFailedSaveSaysSoAndKeepsTheOldFile)
     const QByteArray before = readAll(QStringLiteral("/proc/version"));
     const struct {
         QString path;
-    } targets[] = {{QStringLiteral("/proc/version")}, {folder() + QStringLiteral("/gone/page.html")}};
+    } targets[] = {{QStringLiteral("/proc/version")},
+                   {folder() + QStringLiteral("/gone/page.html")}};
     for (const auto& target : targets) {
         SCOPED_TRACE(target.path.toStdString());
         platform.clearCalls();
@@ -89,7 +94,8 @@ TEST_F(HtmlCommandTest, AFailedSaveSaysSoAndKeepsTheOldFile)
         const auto calls = platform.callsOf(QStringLiteral("messageBox"));
         ASSERT_EQ(calls.size(), 1);
         EXPECT_EQ(calls[0].args.at(0), QStringLiteral("Pagetint"));
-        EXPECT_TRUE(calls[0].args.at(1).startsWith(QStringLiteral("ファイルを保存できませんでした。\n") + target.path + u'\n'));
+        EXPECT_TRUE(calls[0].args.at(1).startsWith(
+            QStringLiteral("ファイルを保存できませんでした。\n") + target.path + u'\n'));
         EXPECT_EQ(calls[0].args.at(2), QStringLiteral("Ok"));
         EXPECT_EQ(calls[0].args.at(3), QStringLiteral("Exclamation"));
     }
@@ -140,12 +146,14 @@ TEST_F(HtmlCommandTest, BackgroundImageIsChosenShownAndReleased)
     EXPECT_TRUE(iview->isEnabled() && cancel->isEnabled());
 
     iview->trigger();
-    EXPECT_EQ(platform.callsOf(QStringLiteral("shellOpen")).constLast().args.at(0), QStringLiteral("/srv/img/tile.png"));
+    EXPECT_EQ(platform.callsOf(QStringLiteral("shellOpen")).constLast().args.at(0),
+              QStringLiteral("/srv/img/tile.png"));
 
     const QString path = folder() + QStringLiteral("/bg.html");
     platform.saveAnswers.push_back(path);
     find<QAction>("SaveAs")->trigger();
-    EXPECT_TRUE(readAll(path).contains("<BODY BACKGROUND=\"/srv/img/tile.png\" BGCOLOR=\"#008080\""));
+    EXPECT_TRUE(
+        readAll(path).contains("<BODY BACKGROUND=\"/srv/img/tile.png\" BGCOLOR=\"#008080\""));
 
     cancel->trigger();
     EXPECT_FALSE(iview->isEnabled() || cancel->isEnabled());
@@ -160,7 +168,9 @@ TEST_F(HtmlCommandTest, ViewerPathChangesOnlyOnOk)
         const char* typed;
         bool ok;
         const char* after;
-    } steps[] = {{"/usr/bin/feh", true, "/usr/bin/feh"}, {"/bin/other", false, "/usr/bin/feh"}, {"", true, ""},
+    } steps[] = {{"/usr/bin/feh", true, "/usr/bin/feh"},
+                 {"/bin/other", false, "/usr/bin/feh"},
+                 {"", true, ""},
                  {"/x\r\nSort=1", true, "/xSort=1"}};
     for (const auto& step : steps) {
         SCOPED_TRACE(step.typed);
@@ -190,7 +200,8 @@ TEST_F(HtmlCommandTest, ViewerPathChangesOnlyOnOk)
     find<QAction>("Iview")->trigger();
     const auto starts = platform.callsOf(QStringLiteral("startDetached"));
     ASSERT_EQ(starts.size(), 1);
-    EXPECT_EQ(starts[0].args, QStringList({QStringLiteral("/opt/viewer"), QStringLiteral("/img/a.png")}));
+    EXPECT_EQ(starts[0].args,
+              QStringList({QStringLiteral("/opt/viewer"), QStringLiteral("/img/a.png")}));
 }
 
 TEST_F(HtmlCommandTest, PreviewFontFollowsTheDialogButKeepsUnderlinesAndColours)
@@ -211,7 +222,8 @@ TEST_F(HtmlCommandTest, PreviewFontFollowsTheDialogButKeepsUnderlinesAndColours)
         EXPECT_EQ(label->font().pixelSize(), 16);
         EXPECT_TRUE(label->font().bold() && label->font().italic() && label->font().strikeOut());
         EXPECT_EQ(label->font().underline(), std::string(name) != "TextLabel");
-        EXPECT_EQ(label->x(), centredLabelLeft(find<QWidget>("BGpanel")->contentsRect().width(), label->width()));
+        EXPECT_EQ(label->x(), centredLabelLeft(find<QWidget>("BGpanel")->contentsRect().width(),
+                                               label->width()));
     }
     EXPECT_EQ(find<TURLLabel>("TextLabel")->fontColor(), rgbColor(255, 255, 255));
     EXPECT_EQ(centredLabelLeft(238, 85), 80);
@@ -246,14 +258,16 @@ TEST_F(HtmlCommandTest, VersionDialogShowsItsTextsAndOpensTheHomePage)
 {
     whenDialogShows([this](QDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-        EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Version"))->text(), QStringLiteral("Version 1.31"));
+        EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Version"))->text(),
+                  QStringLiteral("Version 1.31"));
         auto* link = dialog->findChild<TURLLabel*>(QStringLiteral("URLLabel1"));
         ASSERT_NE(link, nullptr);
         QTest::mousePress(link, Qt::RightButton, {}, QPoint(2, 2));
         QTest::mouseRelease(link, Qt::RightButton, {}, QPoint(2, 2));
         EXPECT_EQ(platform.callsOf(QStringLiteral("shellOpen")).size(), 1);
         EXPECT_EQ(platform.callsOf(QStringLiteral("shellOpen"))[0].args.at(0), link->text());
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")),
+                          Qt::LeftButton);
     });
     find<QAction>("About1")->trigger();
     EXPECT_FALSE(form->aboutBox()->isVisible());

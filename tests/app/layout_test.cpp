@@ -25,40 +25,23 @@ struct ControlRow {
 };
 
 const ControlRow kControls[] = {
-    {"Bevel1", "QFrame", {3, 232, 309, 47}},
-    {"Bevel3", "QFrame", {426, 244, 167, 45}},
-    {"Label1", "QLabel", {15, 237, -1, -1}},
-    {"Label2", "QLabel", {356, 122, -1, -1}},
-    {"Label3", "QLabel", {356, 156, -1, -1}},
-    {"Label4", "QLabel", {356, 192, -1, -1}},
-    {"CPallet", "PaletteView", {308, 2, 282, 94}},
-    {"Label5", "QLabel", {393, 80, -1, -1}},
-    {"Clabel", "QLabel", {455, 78, 127, 17}},
-    {"ColBtn", "QToolButton", {370, 217, 20, 20}},
-    {"BitBtn1", "QPushButton", {396, 217, 20, 20}},
-    {"BGpanel", "ClickPanel", {5, 8, 242, 214}},
-    {"TextLabel", "TURLLabel", {80, 29, -1, -1}},
-    {"LinkLabel", "TURLLabel", {78, 72, -1, -1}},
-    {"VlinkLabel", "TURLLabel", {51, 116, -1, -1}},
-    {"AlinkLabel", "TURLLabel", {68, 162, -1, -1}},
-    {"ColBox", "ClickPanel", {252, 8, 55, 52}},
-    {"ColHex", "QLabel", {252, 63, 55, 16}},
-    {"ColType", "QGroupBox", {254, 92, 90, 130}},
-    {"HexChk", "QCheckBox", {368, 98, 53, 17}},
-    {"Rval", "TIntEdit", {369, 119, 36, 23}},
-    {"Gval", "TIntEdit", {369, 153, 36, 23}},
-    {"Bval", "TIntEdit", {369, 188, 36, 23}},
-    {"Rupdwn", "TUpDown", {405, 119, 16, 23}},
-    {"Gupdwn", "TUpDown", {405, 153, 16, 23}},
-    {"Bupdwn", "TUpDown", {405, 188, 16, 23}},
-    {"Rbar", "QSlider", {420, 116, 160, 28}},
-    {"Gbar", "QSlider", {420, 150, 160, 28}},
-    {"Bbar", "QSlider", {420, 186, 160, 28}},
-    {"SetList", "QComboBox", {10, 251, 172, -1}},
-    {"AddBtn", "QPushButton", {190, 252, 34, 19}},
-    {"UpdBtn", "QPushButton", {229, 252, 34, 19}},
-    {"DelBtn", "QPushButton", {269, 252, 34, 19}},
-    {"EndBtn", "QPushButton", {483, 257, 58, 23}},
+    {"Bevel1", "QFrame", {3, 232, 309, 47}},        {"Bevel3", "QFrame", {426, 244, 167, 45}},
+    {"Label1", "QLabel", {15, 237, -1, -1}},        {"Label2", "QLabel", {356, 122, -1, -1}},
+    {"Label3", "QLabel", {356, 156, -1, -1}},       {"Label4", "QLabel", {356, 192, -1, -1}},
+    {"CPallet", "PaletteView", {308, 2, 282, 94}},  {"Label5", "QLabel", {393, 80, -1, -1}},
+    {"Clabel", "QLabel", {455, 78, 127, 17}},       {"ColBtn", "QToolButton", {370, 217, 20, 20}},
+    {"BitBtn1", "QPushButton", {396, 217, 20, 20}}, {"BGpanel", "ClickPanel", {5, 8, 242, 214}},
+    {"TextLabel", "TURLLabel", {80, 29, -1, -1}},   {"LinkLabel", "TURLLabel", {78, 72, -1, -1}},
+    {"VlinkLabel", "TURLLabel", {51, 116, -1, -1}}, {"AlinkLabel", "TURLLabel", {68, 162, -1, -1}},
+    {"ColBox", "ClickPanel", {252, 8, 55, 52}},     {"ColHex", "QLabel", {252, 63, 55, 16}},
+    {"ColType", "QGroupBox", {254, 92, 90, 130}},   {"HexChk", "QCheckBox", {368, 98, 53, 17}},
+    {"Rval", "TIntEdit", {369, 119, 36, 23}},       {"Gval", "TIntEdit", {369, 153, 36, 23}},
+    {"Bval", "TIntEdit", {369, 188, 36, 23}},       {"Rupdwn", "TUpDown", {405, 119, 16, 23}},
+    {"Gupdwn", "TUpDown", {405, 153, 16, 23}},      {"Bupdwn", "TUpDown", {405, 188, 16, 23}},
+    {"Rbar", "QSlider", {420, 116, 160, 28}},       {"Gbar", "QSlider", {420, 150, 160, 28}},
+    {"Bbar", "QSlider", {420, 186, 160, 28}},       {"SetList", "QComboBox", {10, 251, 172, -1}},
+    {"AddBtn", "QPushButton", {190, 252, 34, 19}},  {"UpdBtn", "QPushButton", {229, 252, 34, 19}},
+    {"DelBtn", "QPushButton", {269, 252, 34, 19}},  {"EndBtn", "QPushButton", {483, 257, 58, 23}},
 };
 
 struct MenuRow {
@@ -157,17 +140,19 @@ TEST_F(WindowTest, EveryMenuItemHasItsCaptionShortcutAndStartState)
     QStringList titles;
     for (QAction* menu : form->menuBar()->actions())
         titles << menu->text();
-    EXPECT_EQ(titles, QStringList({QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("編集(&E)"), QStringLiteral("表示(&D)"),
-                                   QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"), QStringLiteral("ヘルプ(&H)")}));
+    EXPECT_EQ(titles, QStringList({QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("編集(&E)"),
+                                   QStringLiteral("表示(&D)"), QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"),
+                                   QStringLiteral("ヘルプ(&H)")}));
 }
 
 TEST_F(WindowTest, TabOrderFollowsTheLayout)
 {
     start();
     // The controls of the layout's order that can take the focus; the TYPE group by its items.
-    const char* order[] = {"SetList", "Rbar", "Gbar", "EndBtn", "ColType_0", "ColType_1", "ColType_2", "ColType_3",
-                           "ColType_4", "Bbar", "Rval", "Gval", "Bval", "Rupdwn", "Gupdwn", "Bupdwn", "HexChk",
-                           "DelBtn", "AddBtn", "UpdBtn", "BitBtn1"};
+    const char* order[] = {
+        "SetList",   "Rbar",      "Gbar",   "EndBtn", "ColType_0", "ColType_1", "ColType_2",
+        "ColType_3", "ColType_4", "Bbar",   "Rval",   "Gval",      "Bval",      "Rupdwn",
+        "Gupdwn",    "Bupdwn",    "HexChk", "DelBtn", "AddBtn",    "UpdBtn",    "BitBtn1"};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         SCOPED_TRACE(order[i]);
         QWidget* next = find<QWidget>(order[i])->nextInFocusChain();

@@ -8,19 +8,20 @@
 
 namespace {
 
-const QByteArray kFirstRunFile = QByteArray("[Options]\r\n"
-                                            "Position=0,0,0\r\n"
-                                            "Sort=0\r\n"
-                                            "Usename=0\r\n"
-                                            "Coldq=0\r\n"
-                                            "Usecss=0\r\n"
-                                            "Digi16=0\r\n"
-                                            "ImgViewer=\r\n"
-                                            "Font=\"\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E\",11,0,0\r\n"
-                                            "\r\n"
-                                            "[Color Set]\r\n"
-                                            "_lastend_=8421376,16777215,16711680,16776960,16711935\r\n"
-                                            "\r\n");
+const QByteArray kFirstRunFile =
+    QByteArray("[Options]\r\n"
+               "Position=0,0,0\r\n"
+               "Sort=0\r\n"
+               "Usename=0\r\n"
+               "Coldq=0\r\n"
+               "Usecss=0\r\n"
+               "Digi16=0\r\n"
+               "ImgViewer=\r\n"
+               "Font=\"\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E\",11,0,0\r\n"
+               "\r\n"
+               "[Color Set]\r\n"
+               "_lastend_=8421376,16777215,16711680,16776960,16711935\r\n"
+               "\r\n");
 
 } // namespace
 
@@ -30,9 +31,11 @@ TEST_F(WindowTest, EveryWayOfClosingSavesAndRemovesThePreviewPage)
         const char* way;
         std::function<void(WindowTest&)> close;
     } ways[] = {
-        {"EndBtn", [](WindowTest& t) { QTest::mouseClick(t.find<QPushButton>("EndBtn"), Qt::LeftButton); }},
+        {"EndBtn",
+         [](WindowTest& t) { QTest::mouseClick(t.find<QPushButton>("EndBtn"), Qt::LeftButton); }},
         {"Exit1", [](WindowTest& t) { t.find<QAction>("Exit1")->trigger(); }},
-        {"Ctrl+Q", [](WindowTest& t) { QTest::keyClick(t.form.get(), Qt::Key_Q, Qt::ControlModifier); }},
+        {"Ctrl+Q",
+         [](WindowTest& t) { QTest::keyClick(t.form.get(), Qt::Key_Q, Qt::ControlModifier); }},
         {"close box", [](WindowTest& t) { t.form->close(); }},
     };
     for (const auto& way : ways) {

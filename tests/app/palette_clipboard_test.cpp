@@ -12,7 +12,10 @@
 
 namespace {
 
-QPoint cellPoint(int index) { return QPoint(8 + 11 * (index % 24) + 5, 7 + 11 * (index / 24) + 5); }
+QPoint cellPoint(int index)
+{
+    return QPoint(8 + 11 * (index % 24) + 5, 7 + 11 * (index / 24) + 5);
+}
 
 } // namespace
 
@@ -79,7 +82,8 @@ TEST_F(PaletteTest, ColourDialogStartsOnTheEditorColourAndOkAlwaysMarksPending)
     QToolButton* button = find<QToolButton>("ColBtn");
     platform.colorAnswers.push_back(std::nullopt);
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_EQ(platform.callsOf(QStringLiteral("chooseColor")).at(0).args.at(0), QString::number(rgbColor(0, 128, 128)));
+    EXPECT_EQ(platform.callsOf(QStringLiteral("chooseColor")).at(0).args.at(0),
+              QString::number(rgbColor(0, 128, 128)));
     EXPECT_FALSE(form->ColorPending);
 
     platform.colorAnswers.push_back(rgbColor(0, 128, 128));
@@ -96,7 +100,8 @@ TEST_F(PaletteTest, EyedropperFollowsThePointerUntilTheRelease)
     int samples = 0;
     platform.screen = [&samples](QPoint) -> std::optional<ColorValue> {
         ++samples;
-        return samples == 2 ? std::nullopt : std::optional<ColorValue>(rgbColor(samples * 10, 0, 0));
+        return samples == 2 ? std::nullopt
+                            : std::optional<ColorValue>(rgbColor(samples * 10, 0, 0));
     };
     QPushButton* dropper = find<QPushButton>("BitBtn1");
 
@@ -131,7 +136,8 @@ TEST_F(PaletteTest, PastingABodyTagThenCopyingItGivesTheTagBack)
     EXPECT_EQ(form->editColor(), rgbColor(255, 255, 255));
     find<QAction>("Acopy")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              QStringLiteral("<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\" LINK=\"#000000\" VLINK=\"#000000\" ALINK=\"#000000\">"));
+              QStringLiteral("<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\" LINK=\"#000000\" "
+                             "VLINK=\"#000000\" ALINK=\"#000000\">"));
     EXPECT_TRUE(form->undoStack().empty()) << "a paste records no undo";
 }
 

@@ -63,11 +63,13 @@ public:
 
 TEST_F(SchemeTest, EverySettingSurvivesCloseAndStart)
 {
-    const QByteArray file = encodeFileText(QString::fromUtf8(
-        "[Options]\r\nPosition=1,40,50\r\nSort=0\r\nUsename=1\r\nColdq=1\r\nUsecss=1\r\nDigi16=1\r\n"
-        "ImgViewer=/usr/bin/ristretto\r\nFont=\"Noto Sans\",14,1,1\r\n\r\n"
-        "[Color Set]\r\n夏の海=16777215,0,255,65280,16711680\r\n Blank name =1,2,3,4,5\r\nMixedCase=6,7,8,9,10\r\n"
-        "_lastend_=65535,16711935,8421504,0,16777215\r\n\r\n"));
+    const QByteArray file = encodeFileText(
+        QString::fromUtf8("[Options]\r\nPosition=1,40,50\r\nSort=0\r\nUsename=1\r\nColdq="
+                          "1\r\nUsecss=1\r\nDigi16=1\r\n"
+                          "ImgViewer=/usr/bin/ristretto\r\nFont=\"Noto Sans\",14,1,1\r\n\r\n"
+                          "[Color Set]\r\n夏の海=16777215,0,255,65280,16711680\r\n Blank name "
+                          "=1,2,3,4,5\r\nMixedCase=6,7,8,9,10\r\n"
+                          "_lastend_=65535,16711935,8421504,0,16777215\r\n\r\n"));
     startWith(file);
     EXPECT_EQ(form->pos(), QPoint(40, 50));
     for (const char* item : {"Winpos", "Cusename", "ColDQ", "UseCSS"})
@@ -79,7 +81,9 @@ TEST_F(SchemeTest, EverySettingSurvivesCloseAndStart)
     const QFont font = find<TURLLabel>("LinkLabel")->font();
     EXPECT_EQ(font.family(), QStringLiteral("Noto Sans"));
     EXPECT_TRUE(font.bold() && font.italic() && font.underline());
-    EXPECT_EQ(listed(list()), QStringList({QString::fromUtf8("夏の海"), QStringLiteral(" Blank name "), QStringLiteral("MixedCase")}));
+    EXPECT_EQ(listed(list()),
+              QStringList({QString::fromUtf8("夏の海"), QStringLiteral(" Blank name "),
+                           QStringLiteral("MixedCase")}));
     EXPECT_EQ(list()->currentIndex(), 0);
     EXPECT_EQ(list()->toolTip(), QString::fromUtf8("夏の海"));
     EXPECT_EQ(form->bodyColors(), (BodyColorSet{65535, 16711935, 8421504, 0, 16777215}));
@@ -93,35 +97,51 @@ TEST_F(SchemeTest, HandEditedLinesTakeTheirDocumentedEffect)
         const char* file;
         std::function<void(SchemeTest&)> check;
     } cases[] = {
-        {"[options]\nposition=1,10,10\n", [](SchemeTest& t) { EXPECT_EQ(t.form->pos(), QPoint(10, 10)); }},
-        {"[Options]\nPosition = 1,10,10\n", [](SchemeTest& t) { EXPECT_FALSE(t.find<QAction>("Winpos")->isChecked()); }},
-        {"[Options]\nPosition=1,300\n", [](SchemeTest& t) { EXPECT_FALSE(t.find<QAction>("Winpos")->isChecked()); }},
-        {"[Options]\nSort=0x1\n", [](SchemeTest& t) { EXPECT_TRUE(t.find<QAction>("CLsort")->isChecked()); }},
-        {"[Options]\nSort=yes\n", [](SchemeTest& t) { EXPECT_FALSE(t.find<QAction>("CLsort")->isChecked()); }},
+        {"[options]\nposition=1,10,10\n",
+         [](SchemeTest& t) { EXPECT_EQ(t.form->pos(), QPoint(10, 10)); }},
+        {"[Options]\nPosition = 1,10,10\n",
+         [](SchemeTest& t) { EXPECT_FALSE(t.find<QAction>("Winpos")->isChecked()); }},
+        {"[Options]\nPosition=1,300\n",
+         [](SchemeTest& t) { EXPECT_FALSE(t.find<QAction>("Winpos")->isChecked()); }},
+        {"[Options]\nSort=0x1\n",
+         [](SchemeTest& t) { EXPECT_TRUE(t.find<QAction>("CLsort")->isChecked()); }},
+        {"[Options]\nSort=yes\n",
+         [](SchemeTest& t) { EXPECT_FALSE(t.find<QAction>("CLsort")->isChecked()); }},
         {"[Options]\nFont=Arial,12,1\n",
-         [](SchemeTest& t) { EXPECT_EQ(t.find<TURLLabel>("TextLabel")->font().family(), QStringLiteral("ＭＳ Ｐゴシック")); }},
-        {"[Options]\nFont=Arial,big,0,0\n", [](SchemeTest& t) {
+         [](SchemeTest& t) {
+             EXPECT_EQ(t.find<TURLLabel>("TextLabel")->font().family(),
+                       QStringLiteral("ＭＳ Ｐゴシック"));
+         }},
+        {"[Options]\nFont=Arial,big,0,0\n",
+         [](SchemeTest& t) {
              EXPECT_EQ(t.find<TURLLabel>("TextLabel")->font().family(), QStringLiteral("Arial"));
              EXPECT_EQ(t.find<TURLLabel>("TextLabel")->font().pixelSize(), 15);
          }},
         {"[Color Set]\n_lastend_=1,2,3\nfirst=5,5,5,5,5\n",
-         [](SchemeTest& t) { EXPECT_EQ(t.form->SlotColor(BGCOLOR), Teal) << "no scheme is tried instead"; }},
-        {"[Color Set]\nfirst=5,5,5,5,5\n", [](SchemeTest& t) { EXPECT_EQ(t.form->SlotColor(BGCOLOR), 5u); }},
-        {"[Color Set]\n_lastend_=-1,16777216,33554431,0,0\n", [](SchemeTest& t) {
+         [](SchemeTest& t) {
+             EXPECT_EQ(t.form->SlotColor(BGCOLOR), Teal) << "no scheme is tried instead";
+         }},
+        {"[Color Set]\nfirst=5,5,5,5,5\n",
+         [](SchemeTest& t) { EXPECT_EQ(t.form->SlotColor(BGCOLOR), 5u); }},
+        {"[Color Set]\n_lastend_=-1,16777216,33554431,0,0\n",
+         [](SchemeTest& t) {
              EXPECT_EQ(t.form->SlotColor(BGCOLOR), 0xFFFFFFu) << "masked to 24 bits";
              EXPECT_EQ(t.form->SlotColor(TEXT), 0u);
              EXPECT_EQ(t.form->SlotColor(LINK), 0xFFFFFFu);
          }},
-        {"[Color Set]\nno equals sign\n", [](SchemeTest& t) {
+        {"[Color Set]\nno equals sign\n",
+         [](SchemeTest& t) {
              EXPECT_EQ(listed(t.list()), QStringList({QString()}));
              t.list()->setCurrentIndex(0);
              emit t.list()->activated(0);
              EXPECT_EQ(t.form->SlotColor(BGCOLOR), Teal);
          }},
-        {"; comment\nstray\n[Options]\n;gone\nSort=1\n", [](SchemeTest& t) {
+        {"; comment\nstray\n[Options]\n;gone\nSort=1\n",
+         [](SchemeTest& t) {
              EXPECT_TRUE(t.form->close());
              const QByteArray bytes = readAll(t.settingsPath());
-             EXPECT_FALSE(bytes.contains("comment") || bytes.contains("stray") || bytes.contains("gone"));
+             EXPECT_FALSE(bytes.contains("comment") || bytes.contains("stray") ||
+                          bytes.contains("gone"));
              EXPECT_TRUE(bytes.startsWith("[Options]\r\nSort=1\r\nPosition=0,0,0\r\n"));
          }},
     };
@@ -142,8 +162,10 @@ TEST_F(SchemeTest, GarbageFilesStartWithDefaults)
     QByteArray big;
     while (big.size() < 10 * 1024 * 1024)
         big += "[Color Set]\r\nscheme" + QByteArray::number(big.size()) + "=1,2,3,4,5\r\n";
-    const QByteArray files[] = {noise, big, QByteArray("[Options]\r\nSort=1\x81\x20\r\n\xFF\xFE[Color Set]\r\na=1,2,3,4,5\r\n"),
-                                QByteArray("[Options]\r\nUsename=1\0Sort=1\r\n", 30)};
+    const QByteArray files[] = {
+        noise, big,
+        QByteArray("[Options]\r\nSort=1\x81\x20\r\n\xFF\xFE[Color Set]\r\na=1,2,3,4,5\r\n"),
+        QByteArray("[Options]\r\nUsename=1\0Sort=1\r\n", 30)};
     for (const QByteArray& file : files) {
         SCOPED_TRACE(file.size());
         startWith(file);
@@ -177,7 +199,8 @@ TEST_F(SchemeTest, AddReplaceDeleteAndSort)
     EXPECT_EQ(listed(list()), QStringList({QStringLiteral("Alpha"), QStringLiteral("beta")}));
     EXPECT_EQ(list()->currentText(), QStringLiteral("Alpha"));
     addScheme(QStringLiteral("Bar"));
-    EXPECT_EQ(listed(list()), QStringList({QStringLiteral("Alpha"), QStringLiteral("Bar"), QStringLiteral("beta")}));
+    EXPECT_EQ(listed(list()), QStringList({QStringLiteral("Alpha"), QStringLiteral("Bar"),
+                                           QStringLiteral("beta")}));
     EXPECT_EQ(list()->currentIndex(), 1);
     find<QAction>("CLsort")->trigger();
     EXPECT_FALSE(find<QAction>("CLsort")->isChecked());
@@ -190,7 +213,8 @@ TEST_F(SchemeTest, AddReplaceDeleteAndSort)
     platform.messageAnswers = {Platform::Answer::Cancel};
     QTest::mouseClick(find<QPushButton>("UpdBtn"), Qt::LeftButton);
     QTest::mouseClick(find<QPushButton>("UpdBtn"), Qt::LeftButton);
-    EXPECT_EQ(form->settingsStore()->readText(QStringLiteral("Color Set"), QStringLiteral("alpha"), QString()),
+    EXPECT_EQ(form->settingsStore()->readText(QStringLiteral("Color Set"), QStringLiteral("alpha"),
+                                              QString()),
               QStringLiteral("8421376,16777215,16711680,16776960,16711935"));
 }
 

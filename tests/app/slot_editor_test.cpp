@@ -30,8 +30,15 @@ protected:
     }
 
     void clickSwatch() { QTest::mouseClick(find<ClickPanel>("ColBox"), Qt::LeftButton); }
-    void clickLabel(const char* name) { QTest::mouseClick(find<QWidget>(name), Qt::LeftButton, {}, QPoint(3, 3)); }
-    void chooseType(int slot) { QTest::mouseClick(find<QRadioButton>(qPrintable(QStringLiteral("ColType_%1").arg(slot))), Qt::LeftButton, {}, QPoint(5, 9)); }
+    void clickLabel(const char* name)
+    {
+        QTest::mouseClick(find<QWidget>(name), Qt::LeftButton, {}, QPoint(3, 3));
+    }
+    void chooseType(int slot)
+    {
+        QTest::mouseClick(find<QRadioButton>(qPrintable(QStringLiteral("ColType_%1").arg(slot))),
+                          Qt::LeftButton, {}, QPoint(5, 9));
+    }
     QString hexCaption() { return find<QLabel>("ColHex")->text(); }
     QString hint() { return find<QLabel>("ColHex")->toolTip(); }
     int undoCount() { return static_cast<int>(form->undoStack().size()); }
@@ -78,7 +85,8 @@ TEST_F(SlotEditorTest, ChangingTheSlotDiscardsAnEditThatWasNotApplied)
     chooseType(LINK);
     EXPECT_EQ(form->editColor(), Blue);
     EXPECT_EQ(hexCaption(), QStringLiteral("#0000FF"));
-    EXPECT_EQ(form->bodyColors(), (BodyColorSet{Teal, White, Blue, rgbColor(0, 255, 255), rgbColor(255, 0, 255)}));
+    EXPECT_EQ(form->bodyColors(),
+              (BodyColorSet{Teal, White, Blue, rgbColor(0, 255, 255), rgbColor(255, 0, 255)}));
 }
 
 TEST_F(SlotEditorTest, UpDownStopsAtItsLimits)
@@ -129,8 +137,10 @@ TEST_F(SlotEditorTest, HintNamesTheEditorColour)
     const struct {
         ColorValue color;
         const char* hint;
-    } cases[] = {{rgbColor(0, 255, 255), "cyan"}, {rgbColor(255, 0, 255), "magenta"},
-                 {rgbColor(0x12, 0x34, 0x56), "#123456"}, {White, "white"}};
+    } cases[] = {{rgbColor(0, 255, 255), "cyan"},
+                 {rgbColor(255, 0, 255), "magenta"},
+                 {rgbColor(0x12, 0x34, 0x56), "#123456"},
+                 {White, "white"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.hint);
         form->SetEditColor(c.color);
@@ -186,7 +196,8 @@ TEST_F(SlotEditorTest, ColorPendingFollowsItsTable)
     form->ColorPending = true;
     clickSwatch();
     find<QAction>("Cundo")->trigger();
-    EXPECT_TRUE(form->ColorPending) << "undo leaving an entry, after a reload that changed the editor";
+    EXPECT_TRUE(form->ColorPending)
+        << "undo leaving an entry, after a reload that changed the editor";
     find<QAction>("Cundo")->trigger();
     EXPECT_FALSE(form->ColorPending) << "undo emptying the stack";
 }
@@ -249,7 +260,8 @@ TEST_F(SlotEditorTest, ApplyWithoutMemoryForUndoChangesNothing)
     EXPECT_TRUE(form->ColorPending);
     const auto messages = platform.callsOf(QStringLiteral("messageBox"));
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0].args, QStringList({QStringLiteral("Pagetint"), QStringLiteral("Undoバッファが取得できませんでした"),
+    EXPECT_EQ(messages[0].args, QStringList({QStringLiteral("Pagetint"),
+                                             QStringLiteral("Undoバッファが取得できませんでした"),
                                              QStringLiteral("Ok"), QStringLiteral("Exclamation")}));
 }
 
@@ -261,7 +273,8 @@ TEST_F(SlotEditorTest, MenuShortcutsWinOverAFocusedField)
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("#FF0000"));
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("<BODY BGCOLOR=\"#008080\"")));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+        QStringLiteral("<BODY BGCOLOR=\"#008080\"")));
     clickSwatch();
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);

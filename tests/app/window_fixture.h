@@ -4,13 +4,13 @@
 #include "main_window.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 

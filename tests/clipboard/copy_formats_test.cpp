@@ -82,8 +82,8 @@ TEST(CopyFormats, SingleColourCopyCoversEveryFlagCombination)
         const char* name;
     } cases[] = {
         {0xFF901E, "#1E90FF", "dodgerblue"}, {0xFFFF00, "#00FFFF", "cyan"},
-        {0xFF00FF, "#FF00FF", "magenta"},     {0xFFFFFF, "#FFFFFF", "white"},
-        {0x563412, "#123456", "#123456"},     {0x0C0B0A, "#0A0B0C", "#0A0B0C"},
+        {0xFF00FF, "#FF00FF", "magenta"},    {0xFFFFFF, "#FFFFFF", "white"},
+        {0x563412, "#123456", "#123456"},    {0x0C0B0A, "#0A0B0C", "#0A0B0C"},
         {0xC0B0A0, "#A0B0C0", "#A0B0C0"},
     };
     for (const auto& c : cases) {

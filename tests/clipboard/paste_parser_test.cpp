@@ -26,9 +26,15 @@ constexpr ColorValue kBlack = 0x000000;
 constexpr ColorValue kWhite = 0xFFFFFF;
 constexpr ColorValue kCyan = 0xFFFF00;
 
-PasteResult nothing() { return {}; }
+PasteResult nothing()
+{
+    return {};
+}
 
-PasteResult editor(ColorValue c) { return {Kind::EditorColor, c, {}, false}; }
+PasteResult editor(ColorValue c)
+{
+    return {Kind::EditorColor, c, {}, false};
+}
 
 PasteResult body(BodyColorSet colors, bool read = true)
 {
@@ -82,7 +88,9 @@ const PasteCase kCases[] = {
     {"\xE3\x80\x80#FFFFFF"sv, nothing()},
     {"\xC3\xA9white"sv, nothing()},
     {"white\xE3\x81\x82"sv, editor(kWhite)},
-    {"#FF\xC2\xA0" "0000"sv, nothing()},
+    {"#FF\xC2\xA0"
+     "0000"sv,
+     nothing()},
     // The text ends at its first NUL.
     {"#FF\0FFFF"sv, nothing()},
     {"\0#FFFFFF"sv, nothing()},

@@ -14,10 +14,17 @@ struct Expected {
 };
 
 constexpr Expected kSamples[] = {
-    {0, "white", 0xFFFFFF},         {8, "black", 0x000000},     {27, "lightgoldenrodyellow", 0xFAFAD2},
-    {44, "red", 0xFF0000},          {91, "honeydewtab", 0x1EDEAA}, {101, "cyan/aqua", 0x00FFFF},
-    {103, "teal", 0x008080},        {113, "cadetblue", 0x5F9EA0}, {119, "blue", 0x0000FF},
-    {136, "magenta/fuchsia", 0xFF00FF}, {138, "purple", 0x800080},
+    {0, "white", 0xFFFFFF},
+    {8, "black", 0x000000},
+    {27, "lightgoldenrodyellow", 0xFAFAD2},
+    {44, "red", 0xFF0000},
+    {91, "honeydewtab", 0x1EDEAA},
+    {101, "cyan/aqua", 0x00FFFF},
+    {103, "teal", 0x008080},
+    {113, "cadetblue", 0x5F9EA0},
+    {119, "blue", 0x0000FF},
+    {136, "magenta/fuchsia", 0xFF00FF},
+    {138, "purple", 0x800080},
 };
 
 } // namespace

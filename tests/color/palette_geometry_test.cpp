@@ -32,10 +32,17 @@ TEST(PaletteGeometry, EdgesOfTheGrid)
         int x, y;
         std::optional<int> cell;
     } cases[] = {
-        {8, 7, 0},          {7, 7, std::nullopt},  {8, 6, std::nullopt},
-        {271, 55, 119},     {272, 55, std::nullopt}, {8 + 11 * 18, 7 + 11 * 5, 138},
-        {8 + 11 * 19, 7 + 11 * 5, std::nullopt}, {19, 7, 1}, {-5, -5, std::nullopt},
-        {8 + 11 * 23 + 10, 7 + 11 * 4 + 10, 119}, {8, 7 + 11 * 6, std::nullopt},
+        {8, 7, 0},
+        {7, 7, std::nullopt},
+        {8, 6, std::nullopt},
+        {271, 55, 119},
+        {272, 55, std::nullopt},
+        {8 + 11 * 18, 7 + 11 * 5, 138},
+        {8 + 11 * 19, 7 + 11 * 5, std::nullopt},
+        {19, 7, 1},
+        {-5, -5, std::nullopt},
+        {8 + 11 * 23 + 10, 7 + 11 * 4 + 10, 119},
+        {8, 7 + 11 * 6, std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << "," << c.y);

@@ -24,9 +24,11 @@ TemplateInput input(bool useNames, bool background, bool bold = false, bool ital
 // Pieces of the expected pages, written out by hand.
 const std::string kHead = "<HTML>\n<HEAD>\n<TITLE>Pagetint によるテンプレート</TITLE>\n";
 const std::string kBodyHex =
-    R"(BGCOLOR="#FFFFEE" TEXT="#333333" LINK="#0000FF" VLINK="#00FFFF" ALINK="#FF00FF">)" "\n";
+    R"(BGCOLOR="#FFFFEE" TEXT="#333333" LINK="#0000FF" VLINK="#00FFFF" ALINK="#FF00FF">)"
+    "\n";
 const std::string kBodyNames =
-    R"(BGCOLOR="#FFFFEE" TEXT="#333333" LINK="blue" VLINK="cyan" ALINK="magenta">)" "\n";
+    R"(BGCOLOR="#FFFFEE" TEXT="#333333" LINK="blue" VLINK="cyan" ALINK="magenta">)"
+    "\n";
 const std::string kBackground = R"( BACKGROUND="/D|/pics/tile.png")";
 const std::string kSamples = "<FONT COLOR=\"#333333\">文字色 TEXT</FONT>\n<BR><BR><BR>\n"
                              "<FONT COLOR=\"#0000FF\">リンク色 LINK</FONT>\n<BR><BR><BR>\n"
@@ -34,7 +36,8 @@ const std::string kSamples = "<FONT COLOR=\"#333333\">文字色 TEXT</FONT>\n<BR
                              "<FONT COLOR=\"#FF00FF\">クリック色 ALINK</FONT>\n<BR><BR><BR>\n";
 const std::string kSavedMiddle = "<P><CENTER><BR><BR>\n" + kSamples + "</CENTER></P>\n";
 const std::string kTable =
-    R"(<TABLE WIDTH="100%" HEIGHT="100%"><TR><TD ALIGN="CENTER" VALIGN="MIDDLE">)" "\n";
+    R"(<TABLE WIDTH="100%" HEIGHT="100%"><TR><TD ALIGN="CENTER" VALIGN="MIDDLE">)"
+    "\n";
 const std::string kTail = "</BODY>\n</HTML>\n";
 const std::string kCssHexRules = "A         { color: #0000ff; }\nA:link    { color: #0000ff; }\n"
                                  "A:visited { color: #00ffff; }\nA:active  { color: #ff00ff; }\n";
@@ -43,8 +46,8 @@ const std::string kCssNameRules = "A         { color: blue; }\nA:link    { color
 
 std::string cssPage(const std::string& line7, const std::string& rules)
 {
-    return kHead + "<STYLE type=\"text/css\">\n<!--\nbody {\n" + line7 + "\n" + rules
-        + "-->\n</STYLE>\n</HEAD>\n<BODY>\n" + kSavedMiddle + kTail;
+    return kHead + "<STYLE type=\"text/css\">\n<!--\nbody {\n" + line7 + "\n" + rules +
+           "-->\n</STYLE>\n</HEAD>\n<BODY>\n" + kSavedMiddle + kTail;
 }
 
 } // namespace
@@ -66,24 +69,23 @@ TEST(TemplateWriter, BodyPagesMatchByteForByte)
         {"saved names, image", input(true, true), false,
          kHead + "</HEAD>\n<BODY" + kBackground + " " + kBodyNames + kSavedMiddle + kTail},
         {"preview regular", input(false, false), true,
-         kHead + "</HEAD>\n<BODY " + kBodyHex + kTable + "<FONT size=5>\n" + kSamples
-             + "</FONT>\n</TD></TR></TABLE>\n" + kTail},
+         kHead + "</HEAD>\n<BODY " + kBodyHex + kTable + "<FONT size=5>\n" + kSamples +
+             "</FONT>\n</TD></TR></TABLE>\n" + kTail},
         {"preview regular, image", input(false, true), true,
-         kHead + "</HEAD>\n<BODY" + kBackground + " " + kBodyHex + kTable + "<FONT size=5>\n"
-             + kSamples + "</FONT>\n</TD></TR></TABLE>\n" + kTail},
+         kHead + "</HEAD>\n<BODY" + kBackground + " " + kBodyHex + kTable + "<FONT size=5>\n" +
+             kSamples + "</FONT>\n</TD></TR></TABLE>\n" + kTail},
         {"preview bold italic", input(true, false, true, true), true,
-         kHead + "</HEAD>\n<BODY " + kBodyNames + kTable + "<FONT size=5><B><I>\n" + kSamples
-             + "</I></B></FONT>\n</TD></TR></TABLE>\n" + kTail},
+         kHead + "</HEAD>\n<BODY " + kBodyNames + kTable + "<FONT size=5><B><I>\n" + kSamples +
+             "</I></B></FONT>\n</TD></TR></TABLE>\n" + kTail},
         {"preview bold italic, image", input(false, true, true, true), true,
-         kHead + "</HEAD>\n<BODY" + kBackground + " " + kBodyHex + kTable
-             + "<FONT size=5><B><I>\n" + kSamples + "</I></B></FONT>\n</TD></TR></TABLE>\n"
-             + kTail},
+         kHead + "</HEAD>\n<BODY" + kBackground + " " + kBodyHex + kTable +
+             "<FONT size=5><B><I>\n" + kSamples + "</I></B></FONT>\n</TD></TR></TABLE>\n" + kTail},
         {"preview bold", input(false, false, true, false), true,
-         kHead + "</HEAD>\n<BODY " + kBodyHex + kTable + "<FONT size=5><B>\n" + kSamples
-             + "</B></FONT>\n</TD></TR></TABLE>\n" + kTail},
+         kHead + "</HEAD>\n<BODY " + kBodyHex + kTable + "<FONT size=5><B>\n" + kSamples +
+             "</B></FONT>\n</TD></TR></TABLE>\n" + kTail},
         {"preview italic", input(false, false, false, true), true,
-         kHead + "</HEAD>\n<BODY " + kBodyHex + kTable + "<FONT size=5><I>\n" + kSamples
-             + "</I></FONT>\n</TD></TR></TABLE>\n" + kTail},
+         kHead + "</HEAD>\n<BODY " + kBodyHex + kTable + "<FONT size=5><I>\n" + kSamples +
+             "</I></FONT>\n</TD></TR></TABLE>\n" + kTail},
         // The saved page ignores the preview font.
         {"saved, bold italic font", input(false, false, true, true), false,
          kHead + "</HEAD>\n<BODY " + kBodyHex + kSavedMiddle + kTail},

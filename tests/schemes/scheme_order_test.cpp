@@ -9,17 +9,20 @@
 
 namespace {
 
-QString q(const char* utf8) {
+QString q(const char* utf8)
+{
     return QString::fromUtf8(utf8);
 }
 
-QCollator caseInsensitiveCollator(const QLocale& locale) {
+QCollator caseInsensitiveCollator(const QLocale& locale)
+{
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;
 }
 
-TEST(SchemeOrder, InsertIndexMatchesAFullSort) {
+TEST(SchemeOrder, InsertIndexMatchesAFullSort)
+{
     const QStringList pool = {
         q("sea"), q("Sea"),  q("SKY"),  q("apple"),    q("Äpfel"), q("zebra"), q("10"),    q("9"),
         q("海"),  q("あお"), q("アオ"), q("ｂｌｕｅ"), q("Blue"),  q(""),      q(" lead"), q("_x")};
@@ -43,7 +46,8 @@ TEST(SchemeOrder, InsertIndexMatchesAFullSort) {
     }
 }
 
-TEST(SchemeOrder, FindsNamesIgnoringCase) {
+TEST(SchemeOrder, FindsNamesIgnoringCase)
+{
     const QStringList names = {q("Sea"), q("ＳＫＹ"), q("Forest "), q("sea")};
     const std::pair<const char*, int> cases[] = {
         {"sea", 0}, {"SEA", 0}, {"ｓｋｙ", 1}, {"Forest ", 2}, {"Forest", -1}, {"Se", -1}, {"", -1},

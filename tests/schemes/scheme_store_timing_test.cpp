@@ -14,7 +14,8 @@ namespace {
 constexpr int SchemeCount = 10000;
 constexpr qint64 GenerousBoundNs = 1'000'000'000; // far above the target; catches only blow-ups
 
-TEST(SchemeStoreTiming, TenThousandSchemes) {
+TEST(SchemeStoreTiming, TenThousandSchemes)
+{
     QString file = QStringLiteral("[Color Set]\r\n");
     for (int i = 0; i < SchemeCount; ++i)
         file += QStringLiteral("Scheme %1=%1,1,2,3,4\r\n").arg(i);

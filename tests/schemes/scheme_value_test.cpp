@@ -5,11 +5,13 @@
 
 namespace {
 
-QString q(const char* utf8) {
+QString q(const char* utf8)
+{
     return QString::fromUtf8(utf8);
 }
 
-TEST(SchemeValue, ReadsFiveColours) {
+TEST(SchemeValue, ReadsFiveColours)
+{
     using Colors = std::optional<BodyColorSet>;
     const std::pair<const char*, Colors> cases[] = {
         {"8421376,16777215,16711680,16776960,16711935",
@@ -33,7 +35,8 @@ TEST(SchemeValue, ReadsFiveColours) {
     }
 }
 
-TEST(SchemeValue, WritesMaskedDecimalColours) {
+TEST(SchemeValue, WritesMaskedDecimalColours)
+{
     const std::pair<BodyColorSet, const char*> cases[] = {
         {{0x808000, 0xFFFFFF, 0xFF0000, 0xFFFF00, 0xFF00FF},
          "8421376,16777215,16711680,16776960,16711935"},
@@ -47,7 +50,8 @@ TEST(SchemeValue, WritesMaskedDecimalColours) {
     }
 }
 
-TEST(SchemeValue, StorableNames) {
+TEST(SchemeValue, StorableNames)
+{
     const std::pair<const char*, bool> cases[] = {
         {"Sea", true},          {" spaced ", true},
         {"[Options]", true},    {"a;b", true},

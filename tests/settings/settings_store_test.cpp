@@ -12,11 +12,13 @@
 
 namespace {
 
-QString q(const char* utf8) {
+QString q(const char* utf8)
+{
     return QString::fromUtf8(utf8);
 }
 
-TEST(SettingsStore, ReadsAndWritesTheFileText) {
+TEST(SettingsStore, ReadsAndWritesTheFileText)
+{
     const std::pair<QString, const char*> cases[] = {
         {q(""), ""},
         {q("stray\r\n;top\r\n[Options]\r\n;c=1\r\nSort=1\r\n\r\n\r\n[B]\r\n k \r\n"),
@@ -37,7 +39,8 @@ TEST(SettingsStore, ReadsAndWritesTheFileText) {
     }
 }
 
-TEST(SettingsStore, LooksUpAndListsWithoutRegardToCase) {
+TEST(SettingsStore, LooksUpAndListsWithoutRegardToCase)
+{
     // file, section, key, the value read ("<default>": no match), the section's keys
     const char* const cases[][5] = {
         {"[options]\r\nposition=1,10,10", "OPTIONS", "Position", "1,10,10", "position"},
@@ -75,7 +78,8 @@ struct Edit {
     const char* value;
 };
 
-TEST(SettingsStore, WritesAndDeletesInPlace) {
+TEST(SettingsStore, WritesAndDeletesInPlace)
+{
     const std::tuple<const char*, std::vector<Edit>, const char*> cases[] = {
         {"[A]\r\na=1\r\nB=2\r\nc=3", {{false, "a", "b", "9"}}, "[A]\r\na=1\r\nb=9\r\nc=3\r\n\r\n"},
         {"[A]\r\na=1\r\n[B]\r\nb=2",
@@ -111,7 +115,8 @@ TEST(SettingsStore, WritesAndDeletesInPlace) {
 }
 
 // What the start-up takes from a store, in words.
-QString startEffect(const SettingsStore& store) {
+QString startEffect(const SettingsStore& store)
+{
     QStringList parts;
     const auto position =
         readWindowPosition(store.readText(q("Options"), q("Position"), q("0,0,0")));
@@ -130,7 +135,8 @@ QString startEffect(const SettingsStore& store) {
     return parts.join(q("; "));
 }
 
-TEST(SettingsStore, HandEditedLines) {
+TEST(SettingsStore, HandEditedLines)
+{
     const std::pair<const char*, const char*> cases[] = {
         {"[Options]\r\nPosition=1,-20,40", "at -20,40; unsorted"},
         {"[Options]\r\nPosition=0,300,300", "default place; unsorted"},
@@ -154,7 +160,8 @@ TEST(SettingsStore, HandEditedLines) {
     }
 }
 
-TEST(SettingsStore, FirstRunFileInClosingOrder) {
+TEST(SettingsStore, FirstRunFileInClosingOrder)
+{
     SettingsStore store;
     const char* const options[][2] = {{"Position", "0,0,0"}, {"Sort", "0"},   {"Usename", "0"},
                                       {"Coldq", "0"},        {"Usecss", "0"}, {"Digi16", "0"},
@@ -176,7 +183,8 @@ TEST(SettingsStore, FirstRunFileInClosingOrder) {
         QByteArray("Font=\"\x82\x6c\x82\x72 \x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e\",11,0,0\r"));
 }
 
-QString garbage(std::mt19937& random, int length) {
+QString garbage(std::mt19937& random, int length)
+{
     static const char16_t alphabet[] = u"[]=;\r\n aAｘＸ\t=]";
     QString text;
     for (int i = 0; i < length; ++i)
@@ -184,7 +192,8 @@ QString garbage(std::mt19937& random, int length) {
     return text;
 }
 
-TEST(SettingsStore, GarbageReachesAFixpointAfterOneWrite) {
+TEST(SettingsStore, GarbageReachesAFixpointAfterOneWrite)
+{
     std::mt19937 random(12345);
     for (int round = 0; round < 300; ++round) {
         const QString first = SettingsStore::fromText(garbage(random, 400)).toText();
@@ -199,7 +208,8 @@ TEST(SettingsStore, GarbageReachesAFixpointAfterOneWrite) {
 }
 
 // The store's indexed lookups against a plain linear reading of the same rules.
-TEST(SettingsStore, AgreesWithLinearLookupOverRandomEdits) {
+TEST(SettingsStore, AgreesWithLinearLookupOverRandomEdits)
+{
     const auto same = [](const QString& a, const QString& b) {
         return QString::compare(a, b, Qt::CaseInsensitive) == 0;
     };

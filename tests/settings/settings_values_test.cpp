@@ -5,13 +5,15 @@
 
 namespace {
 
-QString q(const char* utf8) {
+QString q(const char* utf8)
+{
     return QString::fromUtf8(utf8);
 }
 
 constexpr std::nullopt_t none = std::nullopt;
 
-TEST(SettingsValues, ParsesWholeIntegersOnly) {
+TEST(SettingsValues, ParsesWholeIntegersOnly)
+{
     const std::pair<const char*, std::optional<int>> cases[] = {
         {"0x1F", 31},
         {"0X1f", 31},
@@ -51,7 +53,8 @@ TEST(SettingsValues, ParsesWholeIntegersOnly) {
     }
 }
 
-TEST(SettingsValues, ScansCommaSeparatedIntegers) {
+TEST(SettingsValues, ScansCommaSeparatedIntegers)
+{
     using Numbers = std::optional<std::vector<int>>;
     const std::tuple<const char*, int, Numbers> cases[] = {
         {"1,2,3", 3, std::vector{1, 2, 3}},
@@ -88,7 +91,8 @@ TEST(SettingsValues, ScansCommaSeparatedIntegers) {
     }
 }
 
-TEST(SettingsValues, SplitsFieldLists) {
+TEST(SettingsValues, SplitsFieldLists)
+{
     const std::pair<const char*, const char*> cases[] = {
         {"", ""},
         {"   ", ""},
@@ -121,14 +125,16 @@ TEST(SettingsValues, SplitsFieldLists) {
 }
 
 // "name/size/b/i", or "-" when the value is ignored.
-QString fontWords(const std::optional<StoredFont>& font) {
+QString fontWords(const std::optional<StoredFont>& font)
+{
     if (!font)
         return q("-");
     return font->name + u'/' + QString::number(font->pointSize) + u'/' +
            (font->bold ? u'b' : u'-') + u'/' + (font->italic ? u'i' : u'-');
 }
 
-TEST(SettingsValues, ReadsStoredFont) {
+TEST(SettingsValues, ReadsStoredFont)
+{
     const std::pair<const char*, const char*> cases[] = {
         {"Arial,12,1,0", "Arial/12/b/-"},
         {"\"Times New Roman\",12,0,1", "Times New Roman/12/-/i"},
@@ -149,7 +155,8 @@ TEST(SettingsValues, ReadsStoredFont) {
     }
 }
 
-TEST(SettingsValues, StoredFontTextReadsBackTheSameFont) {
+TEST(SettingsValues, StoredFontTextReadsBackTheSameFont)
+{
     const std::pair<StoredFont, const char*> cases[] = {
         {{q("ＭＳ Ｐゴシック"), 11, false, false}, "\"ＭＳ Ｐゴシック\",11,0,0"},
         {{q("Arial"), 12, true, true}, "\"Arial\",12,1,1"},

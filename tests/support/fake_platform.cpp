@@ -39,7 +39,8 @@ QString iconText(Platform::Icon icon)
 Platform::Answer FakePlatform::messageBox(QWidget*, const QString& caption, const QString& text,
                                           Buttons buttons, Icon icon)
 {
-    calls.push_back({QStringLiteral("messageBox"), {caption, text, buttonsText(buttons), iconText(icon)}});
+    calls.push_back(
+        {QStringLiteral("messageBox"), {caption, text, buttonsText(buttons), iconText(icon)}});
     if (messageAnswers.empty())
         return Answer::Ok;
     const Answer answer = messageAnswers.front();
@@ -55,7 +56,8 @@ std::optional<ColorValue> FakePlatform::chooseColor(QWidget*, ColorValue initial
 
 std::optional<QFont> FakePlatform::chooseFont(QWidget*, const QFont& initial)
 {
-    calls.push_back({QStringLiteral("chooseFont"), {initial.family(), QString::number(initial.pointSize())}});
+    calls.push_back(
+        {QStringLiteral("chooseFont"), {initial.family(), QString::number(initial.pointSize())}});
     return takeFront(fontAnswers);
 }
 

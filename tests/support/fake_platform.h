@@ -14,12 +14,12 @@
 class FakePlatform final : public Platform {
 public:
     struct Call {
-        QString kind;      // "messageBox", "chooseColor", "shellOpen", ...
-        QStringList args;  // the call's arguments as text
+        QString kind;     // "messageBox", "chooseColor", "shellOpen", ...
+        QStringList args; // the call's arguments as text
     };
 
-    Answer messageBox(QWidget* parent, const QString& caption, const QString& text,
-                      Buttons buttons, Icon icon) override;
+    Answer messageBox(QWidget* parent, const QString& caption, const QString& text, Buttons buttons,
+                      Icon icon) override;
     std::optional<ColorValue> chooseColor(QWidget* parent, ColorValue initial) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     std::optional<QString> openFileName(QWidget* parent, const FileDialog& dialog) override;

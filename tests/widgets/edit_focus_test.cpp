@@ -232,8 +232,8 @@ TEST(EditFocus, ArrowsAreReportedAndStillMoveTheCaret)
     QTest::keyClick(w.first, Qt::Key_Right);
     QTest::keyClick(w.first, Qt::Key_Up);
     QTest::keyClick(w.first, Qt::Key_Down);
-    EXPECT_EQ(keys, QList<int>({Qt::Key_Left, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
-                                Qt::Key_Down}));
+    EXPECT_EQ(keys,
+              QList<int>({Qt::Key_Left, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}));
     EXPECT_EQ(w.first->text(), "123");
 }
 

@@ -90,9 +90,10 @@ TEST(IntEditFilter, EveryRowInEveryRadixAndFieldState)
         for (const char32_t ch : row.chars) {
             for (int m = 0; m < 4; ++m) {
                 for (const FieldCase& field : kFields) {
-                    SCOPED_TRACE("character " + std::to_string(static_cast<unsigned>(ch)) + ", mode "
-                                 + std::to_string(m) + ", " + field.what);
-                    EXPECT_EQ(intEditCharAction(ch, modes[m], field.field), expected(rules[m], field));
+                    SCOPED_TRACE("character " + std::to_string(static_cast<unsigned>(ch)) +
+                                 ", mode " + std::to_string(m) + ", " + field.what);
+                    EXPECT_EQ(intEditCharAction(ch, modes[m], field.field),
+                              expected(rules[m], field));
                 }
             }
         }

@@ -132,17 +132,56 @@ const RepairCase kRepairs[] = {
     {"in range, no handler", "30", 0, 255, false, {}, {}, 30, "30", {}},
     {"above, no handler: the limit", "300", 0, 255, false, {}, {}, 255, "255", {"255"}},
     {"above, rmLimit", "300", 0, 255, false, rmLimit, {}, 255, "255", {"255"}, 300},
-    {"above, rmRestore: the entry value", "300", 0, 255, false, rmRestore, {}, 12, "12", {"12"}, 300},
+    {"above, rmRestore: the entry value",
+     "300",
+     0,
+     255,
+     false,
+     rmRestore,
+     {},
+     12,
+     "12",
+     {"12"},
+     300},
     {"above, rmKeep with 7", "300", 0, 255, false, rmKeep, 7, 7, "7", {"7"}, 300},
     {"above, rmKeep unchanged", "300", 0, 255, false, rmKeep, {}, 300, "300", {"300"}, 300},
-    {"above, an out-of-enum mode acts as rmRestore", "300", 0, 255, false, 5, {}, 12, "12", {"12"}, 300},
-    {"above, a negative mode acts as rmRestore", "300", 0, 255, false, -1, {}, 12, "12", {"12"}, 300},
+    {"above, an out-of-enum mode acts as rmRestore",
+     "300",
+     0,
+     255,
+     false,
+     5,
+     {},
+     12,
+     "12",
+     {"12"},
+     300},
+    {"above, a negative mode acts as rmRestore",
+     "300",
+     0,
+     255,
+     false,
+     -1,
+     {},
+     12,
+     "12",
+     {"12"},
+     300},
     {"below, no handler", "-20", -10, 255, true, {}, {}, -10, "-10", {"-10"}},
     {"below a fractional Min: truncated", "-9", -5.5, 255, true, {}, {}, -5, "-5", {"-5"}},
     {"above a fractional Max: truncated", "150", 0, 99.9, false, {}, {}, 99, "99", {"99"}},
     // The kept value is out of range again once shown, so the handler runs twice.
-    {"rmKeep beyond the int range is held at its end", "300", 0, 255, false, rmKeep, 1e12,
-     INT_MAX, "2147483647", {"2147483647", "2147483647"}, 300},
+    {"rmKeep beyond the int range is held at its end",
+     "300",
+     0,
+     255,
+     false,
+     rmKeep,
+     1e12,
+     INT_MAX,
+     "2147483647",
+     {"2147483647", "2147483647"},
+     300},
 };
 
 TEST(IntEdit, RangeRepairByModeAndHandler)
@@ -249,9 +288,11 @@ TEST(IntEdit, DisplayTextWhenUnfocusedAndBareNumberWhileEditing)
     w.field->SetInteger(42);
     EXPECT_EQ(w.field->text(), "<42>");
 
-    const std::pair<enIntEdit_FillType, const char*> fills[] = {
-        {ftLeftFillA, "0000<42>"}, {ftLeftFillB, "<000042>"}, {ftRightFillB, "<420000>"},
-        {ftRightFillA, "<42>0000"}, {ftFillNone, "<42>"}};
+    const std::pair<enIntEdit_FillType, const char*> fills[] = {{ftLeftFillA, "0000<42>"},
+                                                                {ftLeftFillB, "<000042>"},
+                                                                {ftRightFillB, "<420000>"},
+                                                                {ftRightFillA, "<42>0000"},
+                                                                {ftFillNone, "<42>"}};
     for (const auto& [type, text] : fills) {
         SCOPED_TRACE(text);
         w.field->SetFillType(type);
@@ -312,7 +353,7 @@ TEST(IntEdit, EditingTextFollowsTheInputRadix)
     showActive(w.window);
     focusOn(*w.field);
     EXPECT_EQ(w.field->text(), "1010");
-    QTest::keyClicks(w.field, QStringLiteral("12"));  // "2" is no binary digit
+    QTest::keyClicks(w.field, QStringLiteral("12")); // "2" is no binary digit
     EXPECT_EQ(w.field->text(), "1");
     QTest::keyClicks(w.field, QStringLiteral("10"));
     EXPECT_EQ(w.field->Integer(), 6);

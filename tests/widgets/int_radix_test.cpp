@@ -10,7 +10,10 @@ using namespace std::string_literals;
 
 namespace {
 
-constexpr std::uint32_t bitsOf(int value) { return static_cast<std::uint32_t>(value); }
+constexpr std::uint32_t bitsOf(int value)
+{
+    return static_cast<std::uint32_t>(value);
+}
 
 struct RenderCase {
     std::uint32_t value;
@@ -74,9 +77,9 @@ const ScanCase kScanCases[] = {
     {Radix::Hex, "1-", 16},
     {Radix::Hex, "A0 1", 0xA00},
     {Radix::Hex, "-1", 0},
-    {Radix::Hex, "100000000", 0},           // nine digits wrap at 32 bits
+    {Radix::Hex, "100000000", 0}, // nine digits wrap at 32 bits
     {Radix::Hex, "123456789", 0x23456789},
-    {Radix::Hex, "FFFFFFFFF", 0xFFFFFFFF},  // 0xFFFFFFFF * 16 + 15, wrapped
+    {Radix::Hex, "FFFFFFFFF", 0xFFFFFFFF}, // 0xFFFFFFFF * 16 + 15, wrapped
     {Radix::Oct, "17", 15},
     {Radix::Oct, "19", 8},
     {Radix::Oct, "8", 0},
@@ -94,7 +97,8 @@ const ScanCase kScanCases[] = {
 TEST(IntRadix, ScansStopAtTheFirstForeignCharacterAndWrap)
 {
     for (const ScanCase& c : kScanCases) {
-        SCOPED_TRACE("radix " + std::to_string(static_cast<int>(c.radix)) + " text \"" + c.text + "\"");
+        SCOPED_TRACE("radix " + std::to_string(static_cast<int>(c.radix)) + " text \"" + c.text +
+                     "\"");
         switch (c.radix) {
         case Radix::Bin:
             EXPECT_EQ(BinToIntEx(c.text), c.expected);
@@ -209,8 +213,8 @@ const InsertionCase kInsertionCases[] = {
 TEST(IntRadix, InsertionGroupsFromTheRight)
 {
     for (const InsertionCase& c : kInsertionCases) {
-        SCOPED_TRACE("\"" + c.text + "\" insertion " + std::to_string(c.insertion) + " mode "
-                     + std::to_string(c.mode) + " value " + std::to_string(c.value));
+        SCOPED_TRACE("\"" + c.text + "\" insertion " + std::to_string(c.insertion) + " mode " +
+                     std::to_string(c.mode) + " value " + std::to_string(c.value));
         EXPECT_EQ(InsertionIn(c.text, c.insertion, c.mode, c.value), c.expected);
     }
 }

@@ -59,8 +59,15 @@ struct LabelWindow {
     QPoint outside() const { return QPoint(170, 50); }
 };
 
-enum class Step { Enter, PressLeft, PressRight, ReleaseLeftInside, ReleaseLeftOutside,
-                  ReleaseRightInside, Leave };
+enum class Step {
+    Enter,
+    PressLeft,
+    PressRight,
+    ReleaseLeftInside,
+    ReleaseLeftOutside,
+    ReleaseRightInside,
+    Leave
+};
 
 struct WalkCase {
     const char* what;
@@ -73,29 +80,43 @@ const WalkCase kWalks[] = {
     {"hot tracking, release inside",
      true,
      Hot,
-     {{Step::Enter, Hot}, {Step::PressLeft, Pushed}, {Step::ReleaseLeftInside, Hot},
+     {{Step::Enter, Hot},
+      {Step::PressLeft, Pushed},
+      {Step::ReleaseLeftInside, Hot},
       {Step::Leave, Normal}}},
     {"hot tracking, release outside gives the colour saved on entering",
      true,
      Hot,
-     {{Step::Enter, Hot}, {Step::PressLeft, Pushed}, {Step::ReleaseLeftOutside, Normal},
+     {{Step::Enter, Hot},
+      {Step::PressLeft, Pushed},
+      {Step::ReleaseLeftOutside, Normal},
       {Step::Leave, Normal}}},
     {"hot tracking, right button",
      true,
      Hot,
-     {{Step::Enter, Hot}, {Step::PressRight, Pushed}, {Step::ReleaseRightInside, Hot},
+     {{Step::Enter, Hot},
+      {Step::PressRight, Pushed},
+      {Step::ReleaseRightInside, Hot},
       {Step::Leave, Normal}}},
     {"hot colour equal to the font colour, as the version dialog's link",
      true,
      Normal,
-     {{Step::Enter, Normal}, {Step::PressLeft, Pushed}, {Step::ReleaseLeftOutside, Normal},
-      {Step::Enter, Normal}, {Step::PressLeft, Pushed}, {Step::ReleaseLeftInside, Normal},
+     {{Step::Enter, Normal},
+      {Step::PressLeft, Pushed},
+      {Step::ReleaseLeftOutside, Normal},
+      {Step::Enter, Normal},
+      {Step::PressLeft, Pushed},
+      {Step::ReleaseLeftInside, Normal},
       {Step::Leave, Normal}}},
     {"no hot tracking, as the slot labels",
      false,
      Hot,
-     {{Step::Enter, Normal}, {Step::PressLeft, Normal}, {Step::ReleaseLeftInside, Normal},
-      {Step::PressRight, Normal}, {Step::ReleaseLeftOutside, Normal}, {Step::Leave, Normal}}},
+     {{Step::Enter, Normal},
+      {Step::PressLeft, Normal},
+      {Step::ReleaseLeftInside, Normal},
+      {Step::PressRight, Normal},
+      {Step::ReleaseLeftOutside, Normal},
+      {Step::Leave, Normal}}},
 };
 
 TEST(URLLabel, ColourFollowsThePointerOnlyWithHotTrack)
@@ -200,9 +221,14 @@ TEST(URLLabel, SettersRepaintOnlyOnChange)
     QTest::qWait(20);
     using Setter = void (*)(TURLLabel&, bool changed);
     const std::pair<const char*, Setter> setters[] = {
-        {"HotColor", [](TURLLabel& l, bool changed) { l.SetHotColor(changed ? 0x00111111 : l.HotColor()); }},
-        {"PushedColor", [](TURLLabel& l, bool changed) { l.SetPushedColor(changed ? 0x00222222 : l.PushedColor()); }},
-        {"HotTrack", [](TURLLabel& l, bool changed) { l.SetHotTrack(changed ? !l.HotTrack() : l.HotTrack()); }},
+        {"HotColor",
+         [](TURLLabel& l, bool changed) { l.SetHotColor(changed ? 0x00111111 : l.HotColor()); }},
+        {"PushedColor",
+         [](TURLLabel& l, bool changed) {
+             l.SetPushedColor(changed ? 0x00222222 : l.PushedColor());
+         }},
+        {"HotTrack",
+         [](TURLLabel& l, bool changed) { l.SetHotTrack(changed ? !l.HotTrack() : l.HotTrack()); }},
     };
     for (const auto& [name, set] : setters) {
         SCOPED_TRACE(name);
