@@ -6,6 +6,10 @@
 
 // Small helpers for building windows from the layout's coordinates.
 
+// The main window's client area, in pixels.
+constexpr int ClientWidth = 589;
+constexpr int ClientHeight = 286;
+
 inline QFont pixelFont(const QString& family, int pixels, bool bold = false)
 {
     QFont font(family);
