@@ -1,5 +1,5 @@
 # Sourced by scripts/run and scripts/test: installs what the build and tests need.
-PAGETINT_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev xvfb xauth xdotool xclip fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core"
+PAGETINT_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev xvfb xauth xdotool xclip fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core clang-format-14 git"
 
 pagetint_install_deps() {
     local missing=()
