@@ -84,7 +84,10 @@ void TForm1::LoadSettings()
 
     SetList->clear();
     QStringList names = store.listKeys(SchemeSection);
-    names.removeAll(LastEndKey);
+    // The exit colours' key is found in any case, so it is no scheme in any case either.
+    names.removeIf([](const QString& name) {
+        return QString::compare(name, LastEndKey, Qt::CaseInsensitive) == 0;
+    });
     if (CLsort->isChecked()) {
         sortSchemeNames(names, m_collator);
         m_schemesSorted = true;

@@ -153,6 +153,17 @@ TEST_F(SchemeTest, HandEditedLinesTakeTheirDocumentedEffect)
     }
 }
 
+TEST_F(SchemeTest, HandEditedExitColoursKeyIsNoSchemeInAnyCase)
+{
+    for (const char* key : {"_LASTEND_", "_LastEnd_"}) {
+        SCOPED_TRACE(key);
+        startWith(QByteArray("[Color Set]\r\n") + key + "=255,0,0,0,0\r\nfirst=5,5,5,5,5\r\n");
+        EXPECT_EQ(listed(list()), QStringList({QStringLiteral("first")}));
+        EXPECT_EQ(form->SlotColor(BGCOLOR), 255u) << "its colours still load";
+        form.reset();
+    }
+}
+
 TEST_F(SchemeTest, GarbageFilesStartWithDefaults)
 {
     QRandomGenerator random(42);
