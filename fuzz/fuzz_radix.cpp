@@ -5,6 +5,7 @@
 #include "int_edit_display.h"
 #include "int_edit_filter.h"
 #include "int_radix.h"
+#include "text_codec.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -15,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -218,8 +220,14 @@ void checkDisplay(int value, const IntDisplayFormat& format)
     const QString number =
         QString::fromStdString(InsertionIn(renderInRadix(value, format.outputMode, format.hexChar),
                                            format.insertion, format.outputMode, value));
+    // The text is stored whole in CP932, or whole in UTF-8 when CP932 cannot hold it.
+    const std::optional<QByteArray> cp932 =
+        encodeCp932(format.prefix + format.suffix + format.fillChar);
+    const auto bytes = [&cp932](const QString& text) {
+        return cp932 ? encodeCp932(text)->size() : text.toUtf8().size();
+    };
     const qsizetype count =
-        format.maxLength - format.prefix.size() - number.size() - format.suffix.size();
+        format.maxLength - bytes(format.prefix) - number.size() - bytes(format.suffix);
     QString fill;
     if (format.maxLength > 0 && count > 0 && format.fillType != ftFillNone &&
         !format.fillChar.isEmpty())
@@ -232,8 +240,8 @@ void checkDisplay(int value, const IntDisplayFormat& format)
     const QString got = intDisplayText(value, format);
     check(got == expected, "the display text is fill, prefix, number, suffix in order",
           "got \"" + escaped(got) + "\" expected \"" + escaped(expected) + "\"");
-    if (!fill.isEmpty())
-        check(got.size() == format.maxLength, "a filled display text is as long as allowed");
+    if (!fill.isEmpty() && format.fillChar[0].unicode() < 0x80)
+        check(bytes(got) == format.maxLength, "a filled display text is as long as allowed");
 }
 
 } // namespace

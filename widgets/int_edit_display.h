@@ -21,6 +21,6 @@ struct IntDisplayFormat {
 
 // The number in the output radix with grouping, then prefix, suffix and the fill up to
 // maxLength in this order: fill (LeftFillA), prefix, fill (LeftFillB), number,
-// fill (RightFillB), suffix, fill (RightFillA). Lengths count UTF-16 units, as the
-// field's maximum length does.
+// fill (RightFillB), suffix, fill (RightFillA). Prefix and suffix count the bytes of the
+// stored text: CP932, or UTF-8 when CP932 cannot hold it.
 QString intDisplayText(int value, const IntDisplayFormat& format);

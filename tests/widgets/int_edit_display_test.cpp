@@ -75,8 +75,16 @@ const DisplayCase kCases[] = {
               f.maxLength = 2;
           }),
      QStringLiteral("0A")},
-    {"prefix outside ASCII counts one unit", 7,
-     with(framed(ftLeftFillB, 4), [](IntDisplayFormat& f) { f.prefix = QStringLiteral("¥"); }),
+    // Prefix and suffix count their stored bytes: two for a CP932 kanji, and the UTF-8
+    // bytes for a character CP932 cannot hold.
+    {"two-byte prefix", 42,
+     with(framed(ftLeftFillB), [](IntDisplayFormat& f) { f.prefix = QStringLiteral("円"); }),
+     QStringLiteral("円00042>")},
+    {"two-byte suffix", 42,
+     with(framed(ftRightFillA), [](IntDisplayFormat& f) { f.suffix = QStringLiteral("ｶﾞ円"); }),
+     QStringLiteral("<42ｶﾞ円0")},
+    {"prefix outside CP932 counts its UTF-8 bytes", 7,
+     with(framed(ftLeftFillB, 5), [](IntDisplayFormat& f) { f.prefix = QStringLiteral("¥"); }),
      QStringLiteral("¥07>")},
 };
 
