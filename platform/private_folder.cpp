@@ -11,10 +11,23 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// A real folder (not a link) of this user that no one else may write into.
+bool isPrivateFolder(const QByteArray& native)
+{
+    struct stat info {};
+    return lstat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == getuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+} // namespace
+
 QString privateFolderPath(const QString& tempFolder)
 {
+    // A runtime folder that is not private is passed over as if there were none.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+    if (!runtime.isEmpty() && isPrivateFolder(QFile::encodeName(runtime)))
         return runtime;
     return QDir(tempFolder).filePath(QStringLiteral("pagetint-%1").arg(getuid()));
 }
@@ -27,9 +40,7 @@ bool preparePrivateFolder(const QString& folder, QString* error)
             *error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    struct stat info {};
-    if (lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
-        info.st_uid != getuid() || (info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    if (!isPrivateFolder(native)) {
         if (error)
             *error = QStringLiteral("the folder is not private to this user");
         return false;

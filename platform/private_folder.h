@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// A folder that only this user can write: the user's runtime folder when there is one,
-// else "pagetint-<uid>" under tempFolder (created with mode 0700 when needed).
+// A folder that only this user can write: the user's runtime folder when there is a
+// private one, else "pagetint-<uid>" under tempFolder (created with mode 0700 when needed).
 QString privateFolderPath(const QString& tempFolder);
 
 // Makes sure the folder exists, belongs to this user and is not a link; false and the

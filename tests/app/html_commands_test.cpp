@@ -116,6 +116,35 @@ TEST_F(HtmlCommandTest, PreviewWritesTheBodyPageInAPrivateFolderAndOpensIt)
     EXPECT_EQ(platform.callsOf(QStringLiteral("shellOpen"))[0].args.at(0), page);
 }
 
+TEST_F(HtmlCommandTest, PreviewFallsBackToTheTemporaryFolderWhenTheRuntimeOneIsNotPrivate)
+{
+    const QString shared = folder() + QStringLiteral("/shared");
+    const QString linked = folder() + QStringLiteral("/linked");
+    ASSERT_TRUE(QDir(folder()).mkpath(QStringLiteral("shared")));
+    ASSERT_TRUE(QFile::link(folder() + QStringLiteral("/runtime"), linked));
+    const struct {
+        QString runtime;
+        QFile::Permissions mode;
+    } cases[] = {{shared, QFile::Permissions(0x7777)},
+                 {shared, QFile::Permissions(0x7770)},
+                 {linked, QFile::Permissions(0x7700)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.runtime.toStdString() + " " + std::to_string(int(c.mode)));
+        form.reset();
+        platform.clearCalls();
+        ASSERT_TRUE(QFile::setPermissions(shared, c.mode));
+        qputenv("XDG_RUNTIME_DIR", c.runtime.toLocal8Bit());
+        start();
+        find<QAction>("Hview")->trigger();
+        EXPECT_EQ(messageTexts(), QStringList());
+        const QString page = form->tempPagePath();
+        EXPECT_TRUE(page.startsWith(platform.tempFolderPath + QStringLiteral("/pagetint-")));
+        EXPECT_EQ(readAll(page).count("\r\n"), 19);
+        ASSERT_EQ(platform.callsOf(QStringLiteral("shellOpen")).size(), 1);
+        EXPECT_EQ(platform.callsOf(QStringLiteral("shellOpen"))[0].args.at(0), page);
+    }
+}
+
 TEST_F(HtmlCommandTest, PreviewNeverWritesThroughAPlantedLink)
 {
     const QString victim = folder() + QStringLiteral("/victim.txt");
