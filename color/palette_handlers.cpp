@@ -49,7 +49,9 @@ void TForm1::ColBtnClick()
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == BitBtn1 && event->type() == QEvent::MouseButtonPress) {
+    // A quick second press comes as a double-click; it starts a pick all the same.
+    if (watched == BitBtn1 && (event->type() == QEvent::MouseButtonPress ||
+                               event->type() == QEvent::MouseButtonDblClick)) {
         BitBtn1MouseDown(static_cast<QMouseEvent*>(event)->button());
         return m_eyedropperActive;
     }

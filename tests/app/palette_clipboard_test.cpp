@@ -77,6 +77,18 @@ TEST_F(PaletteTest, PressesThatDoNotCountChangeNothing)
     EXPECT_FALSE(form->ColorPending);
 }
 
+TEST_F(PaletteTest, QuickSecondPressStartsTheEyedropper)
+{
+    QPushButton* dropper = find<QPushButton>("BitBtn1");
+    QTest::mousePress(dropper, Qt::LeftButton);
+    QTest::mouseRelease(form.get(), Qt::LeftButton);
+    ASSERT_EQ(QWidget::mouseGrabber(), nullptr);
+    // The second press of a quick pair arrives as a double-click.
+    QTest::mouseDClick(dropper, Qt::LeftButton);
+    EXPECT_EQ(QWidget::mouseGrabber(), form.get());
+    QTest::mouseRelease(form.get(), Qt::LeftButton);
+}
+
 TEST_F(PaletteTest, ColourDialogStartsOnTheEditorColourAndOkAlwaysMarksPending)
 {
     QToolButton* button = find<QToolButton>("ColBtn");
