@@ -118,6 +118,7 @@ private:
     void drawPalette();
     void CPalletMouseMove(QPoint pos);
     void CPalletMouseDown(QPoint pos, Qt::MouseButton button);
+    void undoPaletteHover();
     void ColBtnClick();
     void BitBtn1MouseDown(Qt::MouseButton button);
     void FormMouseMove();
@@ -244,6 +245,9 @@ private:
     QString m_viewerPath;
     QString m_tempPagePath;
     bool m_paletteHover = false;
+    // What the last palette move replaced, for a move that turns out to be no motion.
+    QString m_hoverLabelBefore;
+    bool m_paletteHoverBefore = false;
     bool m_eyedropperActive = false;
     QCursor m_spoitCursor;
     bool m_schemesSorted = false;

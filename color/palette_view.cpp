@@ -27,12 +27,19 @@ void PaletteView::paintEvent(QPaintEvent*)
 
 void PaletteView::mouseMoveEvent(QMouseEvent* event)
 {
-    emit pointerMoved(event->position().toPoint());
+    m_lastMove = Move{event->timestamp(), event->position().toPoint()};
+    emit pointerMoved(m_lastMove->pos);
 }
 
 void PaletteView::mousePressEvent(QMouseEvent* event)
 {
-    emit pressed(event->position().toPoint(), event->button());
+    const QPoint pos = event->position().toPoint();
+    // NOTE: a press where Qt has seen no motion comes after a move to the press point that
+    // Qt makes up; it carries the press's own time stamp, which no real motion before it has.
+    if (m_lastMove && m_lastMove->timestamp == event->timestamp() && m_lastMove->pos == pos)
+        emit moveWasPressOnly();
+    m_lastMove.reset();
+    emit pressed(pos, event->button());
 }
 
 QImage drawPaletteImage(const QColor& background)

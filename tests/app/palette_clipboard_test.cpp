@@ -77,6 +77,23 @@ TEST_F(PaletteTest, PressesThatDoNotCountChangeNothing)
     EXPECT_FALSE(form->ColorPending);
 }
 
+TEST_F(PaletteTest, PressBeforeAnyRealMoveDoesNothing)
+{
+    // Through the window, as the system delivers it: Qt moves to the press point first.
+    QWindow* window = form->windowHandle();
+    const QPoint at = pal->mapTo(form.get(), cellPoint(44));
+    QTest::mouseMove(window, QPoint(5, form->height() - 5));
+    QTest::mousePress(window, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    EXPECT_EQ(form->editColor(), rgbColor(0, 128, 128));
+    EXPECT_EQ(colorLabel(), QString());
+
+    QTest::mouseMove(window, at + QPoint(1, 1));
+    QTest::mouseClick(window, Qt::LeftButton, {}, at + QPoint(1, 1));
+    EXPECT_EQ(form->editColor(), rgbColor(255, 0, 0)) << "after a real move the press picks";
+    EXPECT_EQ(colorLabel(), QStringLiteral("red"));
+}
+
 TEST_F(PaletteTest, QuickSecondPressStartsTheEyedropper)
 {
     QPushButton* dropper = find<QPushButton>("BitBtn1");
