@@ -14,7 +14,7 @@ ColorTexts colorTexts(const BodyColorSet& colors, bool useNames, bool lowerHex)
     ColorTexts texts;
     for (int slot = 0; slot < SlotCount; ++slot) {
         const ColorValue c = colors[slot];
-        texts[slot] = useNames ? ColorName(c) : lowerHex ? colorHexLower(c) : colorHex(c);
+        texts[slot] = useNames ? WebColorName(c) : lowerHex ? colorHexLower(c) : colorHex(c);
     }
     return texts;
 }
@@ -44,7 +44,7 @@ std::string cssRules(const ColorTexts& t)
 std::string singleColorCopyText(ColorValue editorColor, bool useNames, bool quotes)
 {
     // Neither a name nor a hex form can hold a double quote, so none needs doubling.
-    const std::string text = useNames ? ColorName(editorColor) : colorHex(editorColor);
+    const std::string text = useNames ? WebColorName(editorColor) : colorHex(editorColor);
     return quotes ? '"' + text + '"' : text;
 }
 

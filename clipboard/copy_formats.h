@@ -10,5 +10,5 @@ std::string singleColorCopyText(ColorValue editorColor, bool useNames, bool quot
 
 // The whole copy: one BODY tag without a line end, or five CSS rules each ended by LF.
 // Hex values are upper case in the BODY tag and lower case in the CSS rules; with names,
-// an unnamed colour falls back to its upper-case hex form in both.
+// a colour without a keyword that browsers know falls back to its upper-case hex form in both.
 std::string wholeCopyText(const BodyColorSet& colors, bool useCss, bool useNames);

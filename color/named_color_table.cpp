@@ -1,6 +1,8 @@
 #include "named_color_table.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -162,6 +164,9 @@ constexpr std::array<NamedColor, NamedColorTable::Count> convertRows()
 
 constexpr std::array<NamedColor, NamedColorTable::Count> kRows = convertRows();
 
+// Names of this table's own, not colour keywords of HTML and CSS.
+constexpr std::string_view kOwnNames[] = {"honeydewtab"};
+
 constexpr ColorValue kCyan = rgbColor(0, 255, 255);
 constexpr ColorValue kMagenta = rgbColor(255, 0, 255);
 
@@ -189,6 +194,16 @@ std::string ColorName(ColorValue c)
             return std::string(row.name);
     }
     return colorHex(c);
+}
+
+std::string WebColorName(ColorValue c)
+{
+    // A browser reads an unknown name in an attribute as hex digits, and drops a CSS rule
+    // that holds one.
+    std::string name = ColorName(c);
+    if (std::find(std::begin(kOwnNames), std::end(kOwnNames), name) != std::end(kOwnNames))
+        return colorHex(c);
+    return name;
 }
 
 std::optional<ColorValue> ColorByName(std::string_view word)

@@ -21,5 +21,8 @@ const NamedColor& row(int index); // 0 <= index < Count
 
 // The keyword for a colour ("cyan" and "magenta" for the synonym rows), or "#RRGGBB".
 std::string ColorName(ColorValue c);
+// ColorName for a browser: a name of the table's own, which browsers do not know, gives
+// "#RRGGBB" instead.
+std::string WebColorName(ColorValue c);
 // The colour of a lower-case word; slash names and words with capitals are not found.
 std::optional<ColorValue> ColorByName(std::string_view word);

@@ -35,7 +35,7 @@ std::string bodyLine(const TemplateInput& in)
     std::string background;
     if (in.hasBackground)
         background = " BACKGROUND=\"" + rewriteBackgroundPath(in.backgroundPath) + "\"";
-    auto text = [&](ColorValue c) { return in.useNames ? ColorName(c) : colorHex(c); };
+    auto text = [&](ColorValue c) { return in.useNames ? WebColorName(c) : colorHex(c); };
     return "<BODY" + background + " BGCOLOR=\"" + text(in.colors[BGCOLOR]) + "\" TEXT=\"" +
            text(in.colors[TEXT]) + "\" LINK=\"" + text(in.colors[LINK]) + "\" VLINK=\"" +
            text(in.colors[VLINK]) + "\" ALINK=\"" + text(in.colors[ALINK]) + "\">";
@@ -86,8 +86,8 @@ std::vector<std::string> WriteTemplate(const TemplateInput& in, bool preview)
 
 std::vector<std::string> WriteCssTemplate(const TemplateInput& in)
 {
-    // Names where chosen (unnamed colours fall back to upper-case hex), else lower-case hex.
-    auto text = [&](ColorValue c) { return in.useNames ? ColorName(c) : colorHexLower(c); };
+    // Names where chosen (other colours fall back to upper-case hex), else lower-case hex.
+    auto text = [&](ColorValue c) { return in.useNames ? WebColorName(c) : colorHexLower(c); };
     const BodyColorSet& c = in.colors;
 
     // With an image the background colour is left out of the rule altogether.
