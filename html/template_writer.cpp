@@ -12,6 +12,27 @@ constexpr bool isLetter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
+// Blanks and quotes end an unquoted url() or the attribute, parentheses end url(), "#" and
+// "?" end the path, "%" starts an escape; control characters would break the line.
+constexpr bool needsPercent(unsigned char c)
+{
+    return c <= 0x20 || c == 0x7F || c == '"' || c == '\'' || c == '(' || c == ')' || c == '#' ||
+           c == '%' || c == '?';
+}
+
+// The attribute value is HTML: "&" would start a character reference there.
+std::string attributeText(std::string_view text)
+{
+    std::string result;
+    for (char c : text) {
+        if (c == '&')
+            result += "&amp;";
+        else
+            result += c;
+    }
+    return result;
+}
+
 std::string fontColorLine(ColorValue c, std::string_view sample)
 {
     return "<FONT COLOR=\"" + colorHex(c) + "\">" + std::string(sample) + "</FONT>";
@@ -34,7 +55,8 @@ std::string bodyLine(const TemplateInput& in)
 {
     std::string background;
     if (in.hasBackground)
-        background = " BACKGROUND=\"" + rewriteBackgroundPath(in.backgroundPath) + "\"";
+        background =
+            " BACKGROUND=\"" + attributeText(rewriteBackgroundPath(in.backgroundPath)) + "\"";
     auto text = [&](ColorValue c) { return in.useNames ? WebColorName(c) : colorHex(c); };
     return "<BODY" + background + " BGCOLOR=\"" + text(in.colors[BGCOLOR]) + "\" TEXT=\"" +
            text(in.colors[TEXT]) + "\" LINK=\"" + text(in.colors[LINK]) + "\" VLINK=\"" +
@@ -45,18 +67,27 @@ std::string bodyLine(const TemplateInput& in)
 
 std::string rewriteBackgroundPath(std::string_view path)
 {
+    constexpr char Hex[] = "0123456789ABCDEF";
+    const bool drive = path.size() >= 2 && isLetter(path[0]) && path[1] == ':';
     std::string text;
     text.reserve(path.size() + 1);
-    if (path.size() >= 2 && isLetter(path[0]) && path[1] == ':')
+    if (drive)
         text.push_back('/');
-    text.append(path);
-    for (char& c : text) {
-        if (c == '\\')
-            c = '/';
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const auto c = static_cast<unsigned char>(path[i]);
+        if (c == '\\') {
+            text.push_back('/');
+        } else if (drive && i == 1) {
+            // File addresses write a drive letter's colon as "|"; any other colon stays.
+            text.push_back('|');
+        } else if (needsPercent(c)) {
+            text.push_back('%');
+            text.push_back(Hex[c >> 4]);
+            text.push_back(Hex[c & 0xF]);
+        } else {
+            text.push_back(static_cast<char>(c));
+        }
     }
-    // Browsers of the day read "file:" paths with '|' for the drive colon.
-    if (const auto colon = text.rfind(':'); colon != std::string::npos)
-        text[colon] = '|';
     return text;
 }
 

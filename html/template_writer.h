@@ -15,8 +15,10 @@ struct TemplateInput {
     bool italic = false;
 };
 
-// A Windows-style path as the pages reference it: "C:\web\back.gif" -> "/C|/web/back.gif",
-// "\\server\share\a.png" -> "//server/share/a.png".
+// A path as the pages reference it, a file address relative to the page's own:
+// "C:\web\back.gif" -> "/C|/web/back.gif", "\\server\share\a.png" -> "//server/share/a.png",
+// "/home/me/my (1) #bg.png" -> "/home/me/my%20%281%29%20%23bg.png". Only the characters that
+// would end or break the address in a page are percent-encoded; all others keep their bytes.
 std::string rewriteBackgroundPath(std::string_view path);
 
 // The page with the colours as BODY attributes: 17 lines saved, 19 for the browser preview.

@@ -1,5 +1,10 @@
 #include "template_writer.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QUrl>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -163,11 +168,15 @@ TEST(TemplateWriter, BackgroundPathsAreRewritten)
         {"images\\back.png", "images/back.png"},
         {"", ""},
         {"C:", "/C|"},
-        {"1:\\back.png", "1|/back.png"},
-        {"file:C:\\a.png", "file:C|/a.png"},
-        {"c:/mixed\\a:b.png", "/c:/mixed/a|b.png"},
+        {"1:\\back.png", "1:/back.png"},
+        {"file:C:\\a.png", "file:C:/a.png"},
+        {"c:/mixed\\a:b.png", "/c|/mixed/a:b.png"},
         {"E:\\写真\\背景.png", "/E|/写真/背景.png"},
-        {"\xC3\xA9:\\x.png", "\xC3\xA9|/x.png"},
+        {"\xC3\xA9:\\x.png", "\xC3\xA9:/x.png"},
+        {"/srv/my (1) #bg.png", "/srv/my%20%281%29%20%23bg.png"},
+        {"C:\\it's \"q\"\\100%?.png", "/C|/it%27s%20%22q%22/100%25%3F.png"},
+        {"/a\tb\x7F\r\n", "/a%09b%7F%0D%0A"},
+        {"/x|y:z&[]~!$+,;=@.png", "/x|y:z&[]~!$+,;=@.png"},
         {"C:\\" + longName, "/C|/" + longName},
     };
     for (const auto& c : cases) {
@@ -184,4 +193,53 @@ TEST(TemplateWriter, LongBackgroundPathIsKeptWhole)
     EXPECT_EQ(WriteTemplate(in, false)[4],
               "<BODY BACKGROUND=\"" + longName + "\" " + kBodyHex.substr(0, kBodyHex.size() - 1));
     EXPECT_EQ(WriteCssTemplate(in)[6], "  background: url(" + longName + "); color: #333333; }");
+}
+
+// What a browser loads for the page's background: the address resolved against the page's.
+QString loadedPath(const QString& page, const std::string& address)
+{
+    return QUrl::fromLocalFile(page).resolved(QUrl(QString::fromStdString(address))).toLocalFile();
+}
+
+std::string between(const std::string& text, const std::string& open, char close)
+{
+    const std::size_t start = text.find(open) + open.size();
+    return text.substr(start, text.find(close, start) - start);
+}
+
+TEST(TemplateWriter, BackgroundFileOfAnyNameIsTheOneThePageLoads)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString page = dir.filePath(QStringLiteral("page.html"));
+    const char* names[] = {"my (1) #bg.png",  "it's \"q\".png",  "100% sure?.png",
+                           "tab\tline\n.png", "a&not.png",       "x:y|z.png",
+                           "写真 背景.png",   "plain-name_1.png"};
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        const QString path = dir.filePath(QString::fromUtf8(name));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.close();
+        TemplateInput in = input(false, true);
+        in.backgroundPath = path.toStdString();
+
+        std::string attribute = between(WriteTemplate(in, false)[4], "BACKGROUND=\"", '"');
+        // A character reference would change the address; only "&amp;" may stand there.
+        std::ptrdiff_t references = 0;
+        for (std::size_t at = 0; (at = attribute.find("&amp;", at)) != std::string::npos; ++at) {
+            attribute.replace(at, 5, "&");
+            ++references;
+        }
+        EXPECT_EQ(std::count(attribute.begin(), attribute.end(), '&'), references);
+        EXPECT_EQ(loadedPath(page, attribute), path);
+
+        const std::string url = between(WriteCssTemplate(in)[6], "url(", ')');
+        EXPECT_EQ(loadedPath(page, url), path);
+        EXPECT_TRUE(QFileInfo::exists(loadedPath(page, url)));
+    }
+    TemplateInput in = input(false, true);
+    in.backgroundPath = dir.filePath(QStringLiteral("plain-name_1.png")).toStdString();
+    EXPECT_EQ(between(WriteCssTemplate(in)[6], "url(", ')'), in.backgroundPath)
+        << "an ordinary path keeps its bytes";
 }
