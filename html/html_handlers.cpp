@@ -5,6 +5,7 @@
 #include "dialog_module.h"
 #include "file_paths.h"
 #include "html_texts.h"
+#include "main_window_texts.h"
 #include "platform.h"
 #include "private_folder.h"
 #include "secondary_windows.h"
@@ -132,7 +133,10 @@ void TForm1::ApplyPreviewFont(const QFont& font)
     for (int slot = TEXT; slot < SlotCount; ++slot) {
         TURLLabel* label = m_slotLabels[slot];
         QFont labelFont = label->font();
-        labelFont.setFamily(font.family());
+        // The chosen face may lack the Japanese samples' glyphs: the layout's face (or its
+        // stand-ins) draws those. The chosen family stays first, and is what is stored.
+        labelFont.setFamilies({font.family(), MainTexts::UiFontFamily});
+        labelFont.setStyleStrategy(QFont::PreferDefault);
         labelFont.setPixelSize(pixels);
         labelFont.setBold(font.bold());
         labelFont.setItalic(font.italic());

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -268,6 +269,30 @@ TEST_F(HtmlCommandTest, PreviewFontFollowsTheDialogButKeepsUnderlinesAndColours)
 
     EXPECT_TRUE(form->close());
     EXPECT_TRUE(readAll(settingsPath()).contains("Font=\"DejaVu Serif\",12,1,1\r\n"));
+}
+
+TEST_F(HtmlCommandTest, LatinOnlyPreviewFontKeepsTheJapaneseSamplesDrawn)
+{
+    QFont chosen(QStringLiteral("DejaVu Sans"));
+    chosen.setPointSize(10);
+    chosen.setItalic(true);
+    platform.fontAnswers.push_back(chosen);
+    find<QAction>("FontSet")->trigger();
+    for (int run = 0; run < 2; ++run) {
+        for (const char* name : {"TextLabel", "LinkLabel", "VlinkLabel", "AlinkLabel"}) {
+            SCOPED_TRACE(std::string(name) + (run ? " after a restart" : ""));
+            const TURLLabel* label = find<TURLLabel>(name);
+            EXPECT_EQ(label->font().family(), QStringLiteral("DejaVu Sans"));
+            EXPECT_TRUE(label->font().italic());
+            const QFontMetrics metrics(label->font());
+            for (char32_t c : label->text().toUcs4())
+                EXPECT_TRUE(metrics.inFontUcs4(c)) << std::hex << unsigned(c);
+        }
+        EXPECT_TRUE(form->close());
+        EXPECT_TRUE(readAll(settingsPath()).contains("Font=\"DejaVu Sans\",10,0,1\r\n"));
+        form.reset();
+        start();
+    }
 }
 
 TEST_F(HtmlCommandTest, HelpOpensOnlyAnExistingFile)
