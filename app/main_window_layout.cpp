@@ -6,6 +6,7 @@
 #include "int_edit.h"
 #include "layout_helpers.h"
 #include "main_window_texts.h"
+#include "named_color_table.h"
 #include "palette_view.h"
 #include "resources.h"
 #include "up_down.h"
@@ -21,6 +22,8 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // For controls that show only the program's own texts, which the chosen face holds
@@ -30,6 +33,35 @@ QFont fixedTextFont(QFont font)
 {
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
+}
+
+// NOTE: the stand-in faces run wider than the layout's own. A label that must show its
+// widest text within the width the layout gives it takes a smaller size of the face.
+void shrinkToFit(QLabel* label, const QStringList& texts, int width)
+{
+    constexpr int SmallestPixels = 9;
+    const QString shown = label->text();
+    QFont font = label->font();
+    for (;;) {
+        const QFontMetrics metrics(font);
+        label->setText(
+            *std::max_element(texts.begin(), texts.end(), [&](const auto& a, const auto& b) {
+                return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+            }));
+        if (label->sizeHint().width() <= width || font.pixelSize() <= SmallestPixels)
+            break;
+        font.setPixelSize(font.pixelSize() - 1);
+        label->setFont(font);
+    }
+    label->setText(shown);
+}
+
+QStringList colorNames()
+{
+    QStringList names;
+    for (const NamedColor& row : NamedColorTable::rows())
+        names << QString::fromLatin1(row.name);
+    return names;
 }
 
 // The layout's colours before any settings are read: teal, white, blue, aqua, fuchsia.
@@ -116,7 +148,11 @@ void TForm1::buildControls()
         Clabel->setPalette(pal);
     }
     place(Clabel, "Clabel", 455, 78, 127, 17);
-    Label5->raise(); // a wider fallback font must not hide the caption under the panel
+    shrinkToFit(Clabel, colorNames(), Clabel->width());
+    // The caption stays clear of the panel's frame.
+    shrinkToFit(Label5, {MainTexts::ColorLabel}, Clabel->x() - 1 - Label5->x());
+    Label5->adjustSize();
+    Label5->raise();
 
     ColBtn = new QToolButton(client);
     ColBtn->setIcon(QIcon(Resources::colorDialogPicture()));

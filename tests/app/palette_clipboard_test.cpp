@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "int_edit.h"
+#include "named_color_table.h"
 #include "palette_view.h"
 
 #include <QAction>
@@ -45,6 +46,18 @@ TEST_F(PaletteTest, HoverShowsNamesAsTheTableHoldsThem)
     EXPECT_EQ(colorLabel(), QStringLiteral("purple"));
     hover(QPoint(8 + 11 * 19 + 3, 7 + 11 * 5 + 3));
     EXPECT_EQ(colorLabel(), QString());
+}
+
+TEST_F(PaletteTest, EveryNameFitsTheColourLabelAndItsCaptionClearsIt)
+{
+    const QLabel* label = find<QLabel>("Clabel");
+    for (int i = 0; i < NamedColorTable::Count; ++i) {
+        hover(cellPoint(i));
+        ASSERT_EQ(colorLabel(), QLatin1String(NamedColorTable::row(i).name));
+        EXPECT_LE(label->sizeHint().width(), label->width()) << NamedColorTable::row(i).name.data();
+        EXPECT_LE(label->sizeHint().height(), label->height());
+    }
+    EXPECT_LT(find<QLabel>("Label5")->geometry().right() + 1, label->x());
 }
 
 TEST_F(PaletteTest, PickLoadsTheCellAndCopiesIt)
