@@ -35,7 +35,8 @@ void PaletteView::mousePressEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
     // NOTE: a press where Qt has seen no motion comes after a move to the press point that
-    // Qt makes up; it carries the press's own time stamp, which no real motion before it has.
+    // Qt makes up; it carries the press's own time stamp, which a real motion before the
+    // press shares only when both fall in the same millisecond.
     if (m_lastMove && m_lastMove->timestamp == event->timestamp() && m_lastMove->pos == pos)
         emit moveWasPressOnly();
     m_lastMove.reset();
