@@ -1,0 +1,70 @@
+#pragma once
+
+#include "body_colors.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// Contrast of the body colours as the accessibility rules measure it, and how the
+// colours look to the common kinds of colour-vision deficiency.
+
+// An sRGB channel 0..255 as linear light 0..1.
+double srgbToLinear(int channel);
+
+// 0 for black, 1 for white.
+double relativeLuminance(ColorValue color);
+
+// (L1 + 0.05) / (L2 + 0.05) with the lighter colour on top: 1 to 21, in either order.
+double contrastRatio(ColorValue a, ColorValue b);
+
+// The contrast ratio times 100, truncated: 2100 for black on white, 447 for #777777 on
+// white. Exact wherever the ratio is a whole number of hundredths (black on white, equal
+// colours), so a ratio is never shown above or below the threshold it really meets.
+int contrastHundredths(ColorValue a, ColorValue b);
+
+// "4.47" for 447.
+std::string contrastText(int hundredths);
+
+enum class Verdict {
+    AAA,      // normal text, enhanced: >= 7
+    AA,       // normal text: >= 4.5
+    AALarge,  // large text only: >= 3
+    Distinct, // a link told from the text by colour alone: >= 3
+    Fails,
+};
+
+// The thresholds are whole hundredths, so the truncated ratio decides as the exact one would.
+Verdict verdictOnBackground(int hundredths);
+Verdict verdictOnText(int hundredths);
+
+// "AAA", "AA", "AA大", "○" or "×".
+std::string_view verdictText(Verdict verdict);
+
+struct LegibilityRow {
+    ColorSlot foreground;
+    ColorSlot background;
+    ColorValue foregroundColor;
+    ColorValue backgroundColor;
+    int hundredths;
+    Verdict verdict;
+};
+
+constexpr int LegibilityRowCount = 7;
+using LegibilityTable = std::array<LegibilityRow, LegibilityRowCount>;
+
+// TEXT, LINK, VLINK and ALINK against BGCOLOR, then LINK, VLINK and ALINK against TEXT.
+LegibilityTable legibilityTable(const BodyColorSet& colors);
+
+// "TEXT/BGCOLOR" and the like.
+std::string legibilityPairName(const LegibilityRow& row);
+
+// One line per row, each ended by LF: the pair, the foreground and background #RRGGBB, the
+// ratio as shown and the verdict, separated by one TAB.
+std::string legibilityText(const LegibilityTable& table);
+
+enum class ColorVision { None, Protanopia, Deuteranopia, Tritanopia, Achromatopsia };
+
+// The colour as seen with the deficiency (Machado, Oliveira and Fernandes 2009, severity
+// 1.0, on linear RGB; achromatopsia as the grey of the same luminance).
+ColorValue simulateColorVision(ColorVision vision, ColorValue color);
