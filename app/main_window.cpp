@@ -14,6 +14,7 @@
 #include "up_down.h"
 #include "url_label.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -80,6 +81,7 @@ void TForm1::buildMenu()
     QMenu* show = menu("Show1", MainTexts::ShowMenu);
     Hview = item(show, "Hview", MainTexts::Hview);
     Iview = item(show, "Iview", MainTexts::Iview);
+    buildLegibilityMenu(show);
 
     QMenu* option = menu("Option1", MainTexts::OptionMenu);
     Cusename = item(option, "Cusename", MainTexts::Cusename, {}, true);
@@ -147,6 +149,8 @@ void TForm1::connectHandlers()
     connect(CancelBG, &QAction::triggered, this, &TForm1::CancelBGClick);
     connect(Hview, &QAction::triggered, this, &TForm1::HviewClick);
     connect(Iview, &QAction::triggered, this, &TForm1::IviewClick);
+    connect(Legibility, &QAction::triggered, this, &TForm1::LegibilityClick);
+    connect(m_colorVisionGroup, &QActionGroup::triggered, this, &TForm1::ColorVisionClick);
     // Cusename, ColDQ, UseCSS and Winpos only invert their check marks, which Qt does.
     connect(CLsort, &QAction::triggered, this, &TForm1::CLsortClick);
     connect(SetViewer, &QAction::triggered, this, &TForm1::SetViewerClick);

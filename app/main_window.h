@@ -12,9 +12,11 @@
 #include <memory>
 
 class ClickPanel;
+class LegibilityWindow;
 class PaletteView;
 class Platform;
 class QAction;
+class QActionGroup;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -34,6 +36,7 @@ class TForm4;
 class TIntEdit;
 class TUpDown;
 struct TemplateInput;
+enum class ColorVision;
 class TURLLabel;
 
 // The main window: the preview, the slot editor, the palette, the scheme list and the
@@ -76,6 +79,11 @@ public:
     TAboutBox* aboutBox();
     TForm4* form4();
     TDM* dm() const { return m_dm.get(); }
+    LegibilityWindow* legibilityWindow();
+
+signals:
+    // Every change of a body colour, after the preview shows it.
+    void bodyColorsChanged(const BodyColorSet& colors);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -160,6 +168,12 @@ private:
     void Contents1Click();
     void About1Click();
 
+    // Legibility check and colour-vision preview.
+    void buildLegibilityMenu(QMenu* show);
+    void LegibilityClick();
+    void ColorVisionClick(QAction* item);
+    void drawSlotColor(int slot);
+
     TemplateInput templateInput() const;
     void showFileWriteFailure(const QString& path, const QString& reason);
 
@@ -214,6 +228,7 @@ private:
     QAction* CancelBG = nullptr;
     QAction* Hview = nullptr;
     QAction* Iview = nullptr;
+    QAction* Legibility = nullptr;
     QAction* Cusename = nullptr;
     QAction* ColDQ = nullptr;
     QAction* UseCSS = nullptr;
@@ -233,6 +248,9 @@ private:
     TForm2* m_form2 = nullptr;
     TAboutBox* m_aboutBox = nullptr;
     TForm4* m_form4 = nullptr;
+    LegibilityWindow* m_legibility = nullptr;
+    QActionGroup* m_colorVisionGroup = nullptr;
+    ColorVision m_colorVision{}; // none
     std::unique_ptr<TDM> m_dm;
 
     BodyColorSet m_body{};

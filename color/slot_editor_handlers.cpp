@@ -26,10 +26,8 @@ ColorValue TForm1::SlotColor(int slot) const
 void TForm1::SetSlotColor(int slot, ColorValue color)
 {
     m_body.at(static_cast<std::size_t>(slot)) = color;
-    if (slot == BGCOLOR)
-        BGpanel->setFillColor(color);
-    else
-        m_slotLabels[slot]->setFontColor(color);
+    drawSlotColor(slot);
+    emit bodyColorsChanged(m_body);
 }
 
 void TForm1::SetBodyColors(const BodyColorSet& colors)

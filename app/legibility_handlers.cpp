@@ -1,0 +1,74 @@
+// The main window's legibility check and colour-vision preview.
+#include "main_window.h"
+
+#include "click_panel.h"
+#include "legibility.h"
+#include "legibility_texts.h"
+#include "legibility_window.h"
+#include "main_window_texts.h"
+#include "url_label.h"
+
+#include <QActionGroup>
+#include <QMenu>
+
+void TForm1::buildLegibilityMenu(QMenu* show)
+{
+    Legibility = show->addAction(LegibilityTexts::Legibility);
+    Legibility->setObjectName(QStringLiteral("Legibility"));
+    Legibility->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    Legibility->setShortcutContext(Qt::WindowShortcut);
+
+    QMenu* vision = show->addMenu(LegibilityTexts::ColorVisionMenu);
+    vision->setObjectName(QStringLiteral("ColorVision"));
+    vision->menuAction()->setObjectName(QStringLiteral("ColorVision"));
+    m_colorVisionGroup = new QActionGroup(vision);
+    const char* names[] = {"VisionNone", "VisionP", "VisionD", "VisionT", "VisionA"};
+    for (int kind = 0; kind < 5; ++kind) {
+        QAction* item = vision->addAction(LegibilityTexts::ColorVisionItems[kind]);
+        item->setObjectName(QLatin1String(names[kind]));
+        item->setCheckable(true);
+        item->setData(kind);
+        m_colorVisionGroup->addAction(item);
+    }
+    m_colorVisionGroup->actions().constFirst()->setChecked(true);
+}
+
+LegibilityWindow* TForm1::legibilityWindow()
+{
+    if (!m_legibility) {
+        m_legibility = new LegibilityWindow(m_body, this);
+        connect(this, &TForm1::bodyColorsChanged, m_legibility, &LegibilityWindow::setColors);
+    }
+    return m_legibility;
+}
+
+void TForm1::LegibilityClick()
+{
+    LegibilityWindow* window = legibilityWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void TForm1::ColorVisionClick(QAction* item)
+{
+    const int kind = item->data().toInt();
+    m_colorVision = static_cast<ColorVision>(kind);
+    for (int slot = 0; slot < SlotCount; ++slot)
+        drawSlotColor(slot);
+    setWindowTitle(m_colorVision == ColorVision::None
+                       ? MainTexts::Caption
+                       : MainTexts::Caption + LegibilityTexts::TitleSeparator +
+                             LegibilityTexts::ColorVisionTitles[kind]);
+}
+
+void TForm1::drawSlotColor(int slot)
+{
+    // Only the preview shows the simulation; the body colours themselves stay true.
+    const ColorValue shown =
+        simulateColorVision(m_colorVision, m_body.at(static_cast<std::size_t>(slot)));
+    if (slot == BGCOLOR)
+        BGpanel->setFillColor(shown);
+    else
+        m_slotLabels[slot]->setFontColor(shown);
+}
