@@ -38,7 +38,8 @@ public:
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
     virtual std::optional<QString> openFileName(QWidget* parent, const FileDialog& dialog) = 0;
     virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialog& dialog) = 0;
-    // Opens a document, folder, program or address with the desktop's default handler.
+    // Opens a document, folder, program or address with the desktop's default handler;
+    // false when it could not (a missing file, no handler to start). Callers report it.
     virtual bool shellOpen(const QString& pathOrAddress) = 0;
     // Starts a program with one argument and does not wait for it.
     virtual bool startDetached(const QString& program, const QString& argument) = 0;

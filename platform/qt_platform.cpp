@@ -120,7 +120,11 @@ std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const FileDialo
 bool QtPlatform::shellOpen(const QString& pathOrAddress)
 {
     const QUrl url = QUrl::fromUserInput(pathOrAddress, QDir::currentPath(), QUrl::AssumeLocalFile);
-    return url.isValid() && QDesktopServices::openUrl(url);
+    if (!url.isValid() || (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())))
+        return false;
+    // NOTE: on Linux Qt hands the address to xdg-open and reports only whether that started;
+    // a type with no handler fails later, inside the launcher, where we cannot see it.
+    return QDesktopServices::openUrl(url);
 }
 
 bool QtPlatform::startDetached(const QString& program, const QString& argument)

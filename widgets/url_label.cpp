@@ -2,6 +2,7 @@
 
 #include "platform.h"
 #include "resources.h"
+#include "shell_open.h"
 
 #include <QMouseEvent>
 
@@ -77,7 +78,7 @@ void TURLLabel::mousePressEvent(QMouseEvent* event)
         setFontColor(m_pushedColor);
     // On the press, not the click: any button opens it, and so does a press dragged off.
     if (m_executable)
-        m_platform.shellOpen(text());
+        openOrReport(m_platform, window(), text());
 }
 
 void TURLLabel::mouseReleaseEvent(QMouseEvent* event)

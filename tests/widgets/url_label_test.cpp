@@ -246,3 +246,20 @@ TEST(URLLabel, SettersRepaintOnlyOnChange)
 }
 
 } // namespace
+
+TEST(URLLabel, AnAddressTheShellCannotOpenIsNamedInABox)
+{
+    LabelWindow w;
+    w.label->setExecutable(true);
+    w.platform.shellResult = false;
+    showActive(w.window);
+    QTest::mousePress(w.label, Qt::LeftButton, {}, w.inside());
+    QTest::mouseRelease(w.label, Qt::LeftButton, {}, w.inside());
+    const auto boxes = w.platform.callsOf(QStringLiteral("messageBox"));
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].args,
+              QStringList({QStringLiteral("Pagetint"),
+                           QStringLiteral("次のファイルまたはアドレスを開けませんでした。\n"
+                                          "https://example.org/"),
+                           QStringLiteral("Ok"), QStringLiteral("Exclamation")}));
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// The box shown when the shell cannot open what the program asks it to open. The link
+// label and the main window share it, so it lives beside the seam, not with a window.
+namespace ShellTexts {
+inline const QString Caption = QStringLiteral("Pagetint");
+inline const QString OpenFailed = QStringLiteral("次のファイルまたはアドレスを開けませんでした。");
+inline const QString StartFailed = QStringLiteral("次のプログラムを起動できませんでした。");
+} // namespace ShellTexts
