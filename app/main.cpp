@@ -1,5 +1,6 @@
 #include "application.h"
 #include "close_after_first_frame.h"
+#include "desktop_integration.h"
 #include "error_box.h"
 #include "instance_lock.h"
 #include "main_window.h"
@@ -24,6 +25,9 @@ int main(int argc, char** argv)
     QtPlatform platform;
     PagetintApplication app(argc, argv, platform);
     QApplication::setApplicationName(Texts::AppTitle);
+    // Lets the task bar match the window to the desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(appId());
+    installQtTranslation(app);
     std::unique_ptr<TForm1> form;
     try {
         form = std::make_unique<TForm1>(platform);

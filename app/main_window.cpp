@@ -1,7 +1,9 @@
 #include "main_window.h"
 
 #include "click_panel.h"
+#include "desktop_integration.h"
 #include "dialog_module.h"
+#include "help_location.h"
 #include "int_edit.h"
 #include "layout_helpers.h"
 #include "main_window_texts.h"
@@ -155,14 +157,17 @@ void TForm1::connectHandlers()
     connect(CLsort, &QAction::triggered, this, &TForm1::CLsortClick);
     connect(SetViewer, &QAction::triggered, this, &TForm1::SetViewerClick);
     connect(FontSet, &QAction::triggered, this, &TForm1::FontSetClick);
+    connect(findChild<QMenu*>(QStringLiteral("Help1")), &QMenu::aboutToShow, this,
+            &TForm1::updateHelpItem);
     connect(Contents1, &QAction::triggered, this, &TForm1::Contents1Click);
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
 }
 
 void TForm1::FormCreate()
 {
-    setWindowIcon(Resources::programIcon());
-    QApplication::setWindowIcon(Resources::programIcon());
+    const QIcon icon = programWindowIcon();
+    setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
     m_tempPagePath = previewPagePath(m_platform.tempFolder());
     m_spoitCursor = Resources::spoitCursor();
 }
@@ -177,8 +182,8 @@ void TForm1::finishCreation()
 
     LoadSettings();
 
-    const QFileInfo exe(m_platform.executablePath());
-    m_helpPath = exe.path() + u'/' + exe.completeBaseName() + QStringLiteral(".chm");
+    m_helpPath = helpCandidates(m_platform.executablePath()).constFirst();
+    updateHelpItem();
 
     SetEditColor(SlotColor(BGCOLOR));
     drawPalette();

@@ -166,6 +166,8 @@ private:
     void SetViewerClick();
     void FontSetClick();
     void Contents1Click();
+    QString helpTarget() const;
+    void updateHelpItem();
     void About1Click();
 
     // Legibility check and colour-vision preview.

@@ -4,11 +4,13 @@
 #include "click_panel.h"
 #include "dialog_module.h"
 #include "file_paths.h"
+#include "help_location.h"
 #include "html_texts.h"
 #include "main_window_texts.h"
 #include "platform.h"
 #include "private_folder.h"
 #include "secondary_windows.h"
+#include "shell_open.h"
 #include "template_writer.h"
 #include "text_file.h"
 #include "texts.h"
@@ -79,7 +81,7 @@ void TForm1::HviewClick()
         showFileWriteFailure(m_tempPagePath, error);
         return;
     }
-    m_platform.shellOpen(m_tempPagePath);
+    openOrReport(m_platform, this, m_tempPagePath);
 }
 
 void TForm1::LdBackClick()
@@ -100,11 +102,10 @@ void TForm1::CancelBGClick()
 
 void TForm1::IviewClick()
 {
-    // Failures are not reported: the user sees that nothing opened.
     if (!m_viewerPath.isEmpty())
-        m_platform.startDetached(m_viewerPath, m_backgroundPath);
+        startOrReport(m_platform, this, m_viewerPath, m_backgroundPath);
     else
-        m_platform.shellOpen(m_backgroundPath);
+        openOrReport(m_platform, this, m_backgroundPath);
 }
 
 void TForm1::SetViewerClick()
@@ -148,10 +149,27 @@ void TForm1::ApplyPreviewFont(const QFont& font)
     }
 }
 
+// The first help page that exists; empty when there is none.
+QString TForm1::helpTarget() const
+{
+    for (const QString& path : helpCandidates(m_platform.executablePath())) {
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+// Help may appear or vanish while the program runs, so the menu asks again each time it opens.
+void TForm1::updateHelpItem()
+{
+    Contents1->setEnabled(!helpTarget().isEmpty());
+}
+
 void TForm1::Contents1Click()
 {
-    if (QFileInfo::exists(m_helpPath))
-        m_platform.shellOpen(m_helpPath);
+    const QString target = helpTarget();
+    if (!target.isEmpty())
+        openOrReport(m_platform, this, target);
 }
 
 void TForm1::About1Click()

@@ -7,9 +7,11 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -295,17 +297,100 @@ TEST_F(HtmlCommandTest, LatinOnlyPreviewFontKeepsTheJapaneseSamplesDrawn)
     }
 }
 
-TEST_F(HtmlCommandTest, HelpOpensOnlyAnExistingFile)
+// The executable in <folder>/bin, so that the installed help (../share/doc/pagetint/help)
+// stays inside the test's folder.
+TEST_F(WindowTest, HelpOpensOnlyAnExistingFile)
 {
-    find<QAction>("Contents1")->trigger();
-    EXPECT_TRUE(platform.callsOf(QStringLiteral("shellOpen")).isEmpty());
+    const QString bin = folder() + QStringLiteral("/bin");
+    const QString chm = bin + QStringLiteral("/pagetint.chm");
+    const QString built = bin + QStringLiteral("/help/index.html");
+    const QString installed = folder() + QStringLiteral("/share/doc/pagetint/help/index.html");
+    ASSERT_TRUE(QDir().mkpath(bin + QStringLiteral("/help")));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(installed).path()));
+    platform.executableFilePath = bin + QStringLiteral("/pagetint");
+    start();
+    auto* helpMenu = find<QMenu>("Help1");
+    auto* contents = find<QAction>("Contents1");
+
+    struct Row {
+        QStringList present;
+        QString opened; // empty: the item is disabled and nothing opens
+    };
+    const Row rows[] = {
+        {{}, {}},
+        {{installed}, installed},
+        {{built, installed}, built},
+        {{chm, built, installed}, chm},
+        {{chm}, chm},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.present.join(u' ').toStdString());
+        for (const QString& path : {chm, built, installed})
+            QFile::remove(path);
+        for (const QString& path : row.present) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        platform.clearCalls();
+        emit helpMenu->aboutToShow();
+        EXPECT_EQ(contents->isEnabled(), !row.opened.isEmpty());
+        contents->trigger();
+        const auto opens = platform.callsOf(QStringLiteral("shellOpen"));
+        if (row.opened.isEmpty()) {
+            EXPECT_TRUE(opens.isEmpty());
+        } else {
+            ASSERT_EQ(opens.size(), 1);
+            EXPECT_EQ(QFileInfo(opens[0].args.at(0)).absoluteFilePath(), row.opened);
+        }
+    }
+}
+
+TEST_F(HtmlCommandTest, WhatTheShellCannotOpenIsNamedInABox)
+{
+    const QString image = folder() + QStringLiteral("/tile.png");
+    platform.openAnswers.push_back(image);
+    find<QAction>("LdBack")->trigger();
     const QString help = folder() + QStringLiteral("/pagetint.chm");
-    QFile file(help);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    QFile(help).open(QIODevice::WriteOnly);
+    emit find<QMenu>("Help1")->aboutToShow();
+    const QString viewer = QStringLiteral("/opt/viewer");
+    const QString cannotOpen = QStringLiteral("次のファイルまたはアドレスを開けませんでした。\n");
+    const QString cannotStart = QStringLiteral("次のプログラムを起動できませんでした。\n");
+
+    struct Row {
+        const char* action;
+        QString viewerPath;
+        QString message;
+    };
+    const Row rows[] = {
+        {"Hview", {}, cannotOpen + form->tempPagePath()},
+        {"Iview", {}, cannotOpen + image},
+        {"Iview", viewer, cannotStart + viewer},
+        {"Contents1", {}, cannotOpen + help},
+    };
+    platform.shellResult = false;
+    platform.startResult = false;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.action);
+        platform.clearCalls();
+        whenDialogShows([&](QDialog* dialog) {
+            static_cast<TForm4*>(dialog)->IVname->setText(row.viewerPath);
+            dialog->accept();
+        });
+        find<QAction>("SetViewer")->trigger();
+        find<QAction>(row.action)->trigger();
+        const auto boxes = platform.callsOf(QStringLiteral("messageBox"));
+        ASSERT_EQ(boxes.size(), 1);
+        EXPECT_EQ(boxes[0].args,
+                  QStringList({QStringLiteral("Pagetint"), row.message, QStringLiteral("Ok"),
+                               QStringLiteral("Exclamation")}));
+    }
+
+    // A shell that opens it shows nothing.
+    platform.shellResult = true;
+    platform.clearCalls();
     find<QAction>("Contents1")->trigger();
-    ASSERT_EQ(platform.callsOf(QStringLiteral("shellOpen")).size(), 1);
-    EXPECT_EQ(platform.callsOf(QStringLiteral("shellOpen"))[0].args.at(0), help);
+    EXPECT_TRUE(messageTexts().isEmpty());
 }
 
 TEST_F(HtmlCommandTest, VersionDialogShowsItsTextsAndOpensTheHomePage)
