@@ -7,7 +7,7 @@ set -euo pipefail
 build=$1 app_id=$2 help_from_bin=$3
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in desktop-file-validate appstreamcli groff; do
+for tool in desktop-file-validate appstreamcli groff readelf; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/deps.sh installs it)"
 done
 
@@ -17,6 +17,10 @@ DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
 root="$dest/usr"
 
 [ -x "$root/bin/pagetint" ] || fail "no executable bin/pagetint"
+# Only system libraries: no search path that reaches beside the program or the current folder.
+for program in "$root/bin/pagetint" "$build/pagetint"; do
+    ! readelf -d "$program" | grep -E 'R(UN)?PATH' || fail "$program carries a library search path"
+done
 for doc in README.md LICENSE; do
     [ -s "$root/share/doc/pagetint/$doc" ] || fail "no $doc in share/doc/pagetint"
 done
