@@ -8,8 +8,9 @@ class QCoreApplication;
 // The id the desktop knows the program by: its desktop entry, metainfo and theme icon.
 QString appId();
 
-// The installed theme's icon when the theme has one, else the built-in picture.
-QIcon programWindowIcon();
+// The icon theme's picture when the program was installed with its icon (the same icon as
+// the menu entry, or the user's theme's own), else the built-in picture.
+QIcon programWindowIcon(const QString& executablePath);
 
 // Qt's own Japanese texts for its dialogs and standard buttons, whatever the locale, since
 // the rest of the interface is Japanese. False when the translation is not installed.

@@ -165,7 +165,7 @@ void TForm1::connectHandlers()
 
 void TForm1::FormCreate()
 {
-    const QIcon icon = programWindowIcon();
+    const QIcon icon = programWindowIcon(m_platform.executablePath());
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
     m_tempPagePath = previewPagePath(m_platform.tempFolder());

@@ -22,26 +22,37 @@ TEST(DesktopIntegration, QtStandardButtonsSpeakJapaneseAfterTheTranslationIsLoad
     EXPECT_NE(QCoreApplication::translate("QColorDialog", "&Red:"), QStringLiteral("&Red:"));
 }
 
-TEST(DesktopIntegration, TheWindowIconComesFromTheThemeWhenItHasOne)
+// A prefix in a temporary folder: bin/pagetint and the hicolor theme under share/icons.
+TEST(DesktopIntegration, TheWindowIconComesFromTheThemeOnceTheIconIsInstalled)
 {
-    EXPECT_TRUE(programWindowIcon().name().isEmpty()) << "no theme icon: the built-in picture";
-    EXPECT_FALSE(programWindowIcon().isNull());
-
-    QTemporaryDir themes;
-    ASSERT_TRUE(themes.isValid());
-    const QDir root(themes.path());
-    ASSERT_TRUE(root.mkpath(QStringLiteral("hicolor/16x16/apps")));
-    QFile index(root.filePath(QStringLiteral("hicolor/index.theme")));
+    QTemporaryDir prefix;
+    ASSERT_TRUE(prefix.isValid());
+    const QDir root(prefix.path());
+    const QString exe = root.filePath(QStringLiteral("bin/pagetint"));
+    ASSERT_TRUE(root.mkpath(QStringLiteral("bin")));
+    ASSERT_TRUE(root.mkpath(QStringLiteral("share/icons/hicolor/16x16/apps")));
+    QFile index(root.filePath(QStringLiteral("share/icons/hicolor/index.theme")));
     ASSERT_TRUE(index.open(QIODevice::WriteOnly));
     index.write("[Icon Theme]\nName=Hicolor\nDirectories=16x16/apps\n\n"
                 "[16x16/apps]\nSize=16\nType=Fixed\n");
     index.close();
     QImage picture(16, 16, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
-    ASSERT_TRUE(picture.save(root.filePath(QStringLiteral("hicolor/16x16/apps/%1.png").arg(appId()))));
-    QIcon::setThemeSearchPaths({themes.path()});
+    ASSERT_TRUE(picture.save(
+        root.filePath(QStringLiteral("share/icons/hicolor/16x16/apps/%1.png").arg(appId()))));
+    QIcon::setThemeSearchPaths({root.filePath(QStringLiteral("share/icons"))});
     QIcon::setThemeName(QStringLiteral("hicolor"));
-    EXPECT_EQ(programWindowIcon().name(), appId());
+
+    // Run from a build tree: the built-in picture, without asking the theme.
+    EXPECT_TRUE(programWindowIcon(exe).name().isEmpty());
+    EXPECT_FALSE(programWindowIcon(exe).isNull());
+
+    ASSERT_TRUE(root.mkpath(QStringLiteral("share/icons/hicolor/scalable/apps")));
+    QFile svg(
+        root.filePath(QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(appId())));
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    svg.close();
+    EXPECT_EQ(programWindowIcon(exe).name(), appId());
 }
 
 int main(int argc, char** argv)
