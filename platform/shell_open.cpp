@@ -7,8 +7,8 @@ namespace {
 
 void report(Platform& platform, QWidget* parent, const QString& message, const QString& target)
 {
-    platform.messageBox(parent, ShellTexts::Caption, message + u'\n' + target, Platform::Buttons::Ok,
-                        Platform::Icon::Exclamation);
+    platform.messageBox(parent, ShellTexts::Caption, message + u'\n' + target,
+                        Platform::Buttons::Ok, Platform::Icon::Exclamation);
 }
 
 } // namespace
