@@ -2,6 +2,7 @@
 #include "close_after_first_frame.h"
 #include "desktop_integration.h"
 #include "error_box.h"
+#include "instance_activation.h"
 #include "instance_lock.h"
 #include "main_window.h"
 #include "qt_platform.h"
@@ -13,10 +14,15 @@
 
 int main(int argc, char** argv)
 {
-    // A second copy ends at once, silently, and leaves the first alone.
+    // A second copy ends at once and silently, after asking the first to show itself.
     const InstanceLock lock(Texts::LockName.toStdString());
-    if (lock.result() == InstanceLock::Result::HeldElsewhere)
+    const std::string socketPath =
+        lock.folder().empty() ? std::string()
+                              : activationSocketPath(lock.folder(), Texts::LockName.toStdString());
+    if (lock.result() == InstanceLock::Result::HeldElsewhere) {
+        requestActivation(socketPath);
         return 1;
+    }
     if (lock.result() == InstanceLock::Result::Failed) {
         std::cerr << "pagetint: cannot take the one-instance lock: " << lock.error() << '\n';
         return 1;
@@ -36,6 +42,14 @@ int main(int argc, char** argv)
         showErrorBox(platform, nullptr, QString::fromLocal8Bit(error.what()));
         return 0;
     }
+    ActivationServer activation;
+    QString error;
+    if (activation.listen(QString::fromStdString(socketPath), &error))
+        QObject::connect(&activation, &ActivationServer::activationRequested, form.get(),
+                         &TForm1::showFromAnotherStart);
+    else
+        std::cerr << "pagetint: a later start cannot show this window: " << error.toStdString()
+                  << '\n';
     if (qEnvironmentVariable("PAGETINT_EXIT_AFTER_SHOWN") == QLatin1String("1"))
         form->installEventFilter(new CloseAfterFirstFrame(form.get()));
     form->show();

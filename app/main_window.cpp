@@ -13,6 +13,7 @@
 #include "resources.h"
 #include "secondary_windows.h"
 #include "settings_store.h"
+#include "texts.h"
 #include "up_down.h"
 #include "url_label.h"
 
@@ -240,6 +241,14 @@ void TForm1::FormActivate()
     enablePasteWhenClipboardHasText();
 }
 
+void TForm1::showFromAnotherStart()
+{
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
 void TForm1::EndBtnClick()
 {
     close();
@@ -263,8 +272,12 @@ bool TForm1::FormClose()
     if (!m_settings)
         return true; // already closed once; nothing is left to save
     m_undo.clear();
-    // A failed write keeps the window open with the store in memory; the next close retries.
-    if (!writeSettings())
+    // After a failed write the user decides: close without saving, or stay with the store
+    // in memory so that the next close tries again.
+    if (!writeSettings() &&
+        m_platform.messageBox(this, Texts::AppTitle, MainTexts::CloseWithoutSaving,
+                              Platform::Buttons::OkCancel,
+                              Platform::Icon::Question) != Platform::Answer::Ok)
         return false;
     m_settings.reset();
     if (!m_tempPagePath.isEmpty())

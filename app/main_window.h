@@ -74,6 +74,9 @@ public:
     QString tempPagePath() const { return m_tempPagePath; }
     QString viewerPath() const { return m_viewerPath; }
 
+    // A later start asked for this window: restore it when minimised, raise and activate it.
+    void showFromAnotherStart();
+
     // The secondary windows, built when first used: the first frame needs none of them.
     TForm2* form2();
     TAboutBox* aboutBox();
@@ -260,6 +263,7 @@ private:
     ColorUndoStack m_undo;
     std::unique_ptr<SettingsStore> m_settings;
     QString m_settingsPath;
+    QString m_positionAsRead; // the "Position" value at start, kept where x() and y() mean nothing
     QString m_helpPath;
     QString m_backgroundPath;
     QString m_viewerPath;

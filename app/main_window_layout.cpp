@@ -100,6 +100,7 @@ void TForm1::buildControls()
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(fixedTextFont(pixelFont(MainTexts::UiFontFamily, 12)));
+    setPalette(lightPalette());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));

@@ -52,5 +52,6 @@ inline const QString HelpMenu = QStringLiteral("ヘルプ(&H)");
 inline const QString Contents1 = QStringLiteral("ヘルプ(&H)");
 inline const QString About1 = QStringLiteral("ﾊﾞｰｼﾞｮﾝ(&A)");
 
+inline const QString CloseWithoutSaving = QStringLiteral("設定を保存せずに終了しますか？");
 inline const QString UndoAllocationFailed = QStringLiteral("Undoバッファが取得できませんでした");
 } // namespace MainTexts

@@ -30,6 +30,7 @@ TForm2::TForm2(QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(DialogTexts::SchemeNameCaption);
     setFont(uiFont());
+    setPalette(lightPalette());
     setFixedSize(308, 50);
     SetName = place(new QLineEdit(this), "SetName", 7, 15, 172, 20);
     OkBtn = place(new QPushButton(DialogTexts::Ok, this), "OkBtn", 188, 14, 53, 23);
@@ -62,6 +63,7 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(DialogTexts::AboutCaption);
     setFont(uiFont());
+    setPalette(lightPalette());
     setFixedSize(298, 166);
 
     auto* panel = place(new QFrame(this), "Panel1", 5, 5, 288, 120);
@@ -121,6 +123,7 @@ TForm4::TForm4(TDM& dm, QWidget* parent)
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(DialogTexts::ViewerCaption);
     setFont(uiFont());
+    setPalette(lightPalette());
     resize(384, 66); // an outer frame of 392 x 97
     place(new QLabel(DialogTexts::ViewerLabel, this), "Label1", 9, 11);
     IVname = place(new QLineEdit(this), "IVname", 8, 28, 229, 18);

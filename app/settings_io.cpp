@@ -6,15 +6,21 @@
 #include "platform.h"
 #include "scheme_order.h"
 #include "scheme_value.h"
+#include "settings_place.h"
 #include "settings_store.h"
 #include "settings_values.h"
 #include "text_file.h"
 #include "url_label.h"
+#include "window_position.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <stdexcept>
 
@@ -25,6 +31,41 @@ const QString PositionKey = QStringLiteral("Position");
 const QString HexKey = QStringLiteral("Digi16");
 const QString ViewerKey = QStringLiteral("ImgViewer");
 const QString FontKey = QStringLiteral("Font");
+const QString UserSettingsFile = QStringLiteral("pagetint/pagetint.ini");
+
+SettingsFacts observeSettingsPlaces(const QString& executable, const QString& configFolder)
+{
+    SettingsFacts facts;
+    facts.besideExecutable = replaceExtension(executable, QStringLiteral(".ini"));
+    const QFileInfo beside(facts.besideExecutable);
+    facts.besideExists = beside.exists();
+    facts.besideReadable = beside.isReadable();
+    facts.besideWritable = beside.isWritable();
+    facts.folderWritable = QFileInfo(beside.absolutePath()).isWritable();
+    if (!configFolder.isEmpty()) {
+        facts.userFile = QDir(configFolder).filePath(UserSettingsFile);
+        facts.userFileExists = QFileInfo::exists(facts.userFile);
+    }
+    return facts;
+}
+
+// The user's settings folder is made at the first close that needs it, private to the
+// user as the XDG base directory rules ask.
+void makeSettingsFolder(const QString& file)
+{
+    const QString folder = QFileInfo(file).absolutePath();
+    if (QFileInfo::exists(folder) || !QDir().mkpath(folder))
+        return;
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QList<QRect> availableScreenAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    return areas;
+}
 
 } // namespace
 
@@ -41,22 +82,29 @@ const std::array<TForm1::OptionKey, 4>& TForm1::optionKeys()
 
 void TForm1::LoadSettings()
 {
-    m_settingsPath = replaceExtension(m_platform.executablePath(), QStringLiteral(".ini"));
-    if (QFileInfo::exists(m_settingsPath)) {
+    const SettingsPlace place = chooseSettingsPlace(
+        observeSettingsPlaces(m_platform.executablePath(), m_platform.configFolder()));
+    m_settingsPath = place.writeTo;
+    if (!place.readFrom.isEmpty() && QFileInfo::exists(place.readFrom)) {
         QString error;
-        const std::optional<QString> text = readTextFile(m_settingsPath, &error);
+        const std::optional<QString> text = readTextFile(place.readFrom, &error);
         if (!text)
             throw std::runtime_error(
-                QStringLiteral("%1: %2").arg(m_settingsPath, error).toStdString());
+                QStringLiteral("%1: %2").arg(place.readFrom, error).toStdString());
         m_settings = std::make_unique<SettingsStore>(SettingsStore::fromText(*text));
     } else {
         m_settings = std::make_unique<SettingsStore>();
     }
     const SettingsStore& store = *m_settings;
 
-    if (const auto position = readWindowPosition(
-            store.readText(OptionsSection, PositionKey, QStringLiteral("0,0,0")))) {
-        move(position->first, position->second);
+    m_positionAsRead = store.readText(OptionsSection, PositionKey, QStringLiteral("0,0,0"));
+    if (const auto position = readWindowPosition(m_positionAsRead)) {
+        // A position where the title bar cannot be reached is not restored; the window
+        // goes where the window system puts new windows.
+        const QPoint topLeft(position->first, position->second);
+        if (m_platform.windowPositionKnown() &&
+            titleStripReachable(topLeft, frameGeometry().width(), availableScreenAreas()))
+            move(topLeft);
         Winpos->setChecked(true);
     }
 
@@ -100,9 +148,12 @@ void TForm1::LoadSettings()
 bool TForm1::writeSettings()
 {
     SettingsStore& store = *m_settings;
-    store.writeText(OptionsSection, PositionKey,
-                    Winpos->isChecked() ? QStringLiteral("1,%1,%2").arg(x()).arg(y())
-                                        : QStringLiteral("0,0,0"));
+    QString position = QStringLiteral("0,0,0");
+    // Where the window cannot know its place, the place read at start is kept.
+    if (Winpos->isChecked())
+        position = m_platform.windowPositionKnown() ? QStringLiteral("1,%1,%2").arg(x()).arg(y())
+                                                    : m_positionAsRead;
+    store.writeText(OptionsSection, PositionKey, position);
     for (const OptionKey& option : optionKeys())
         store.writeText(OptionsSection, QLatin1String(option.key),
                         (this->*option.item)->isChecked() ? QStringLiteral("1")
@@ -121,8 +172,9 @@ bool TForm1::writeSettings()
 
     store.writeText(SchemeSection, LastEndKey, schemeValueText(m_body));
 
+    makeSettingsFolder(m_settingsPath);
     QString error;
-    if (writeTextLines(m_settingsPath, store.toLines(), &error))
+    if (writeTextLines(m_settingsPath, store.toLines(), &error, WriteMode::AtomicOrInPlace))
         return true;
     showErrorBox(m_platform, this, QStringLiteral("%1: %2").arg(m_settingsPath, error));
     return false;

@@ -21,6 +21,8 @@ public:
     std::optional<ColorValue> screenPixel(QPoint globalPos) override;
     QString tempFolder() override;
     QString executablePath() override;
+    QString configFolder() override { return m_folder; }
+    bool windowPositionKnown() override { return true; }
 
     // How many message boxes were asked for; a benchmark that expects none checks it.
     int messageBoxCount() const { return m_messageBoxes; }

@@ -36,10 +36,11 @@ bool lockFolder(std::string& folder, std::string& error)
 
 InstanceLock::InstanceLock(const std::string& name)
 {
-    std::string folder;
-    if (!lockFolder(folder, m_error))
+    if (!lockFolder(m_folder, m_error)) {
+        m_folder.clear();
         return;
-    const std::string path = folder + "/" + name + ".lock";
+    }
+    const std::string path = m_folder + "/" + name + ".lock";
     m_fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (m_fd < 0) {
         m_error = path + ": " + std::strerror(errno);

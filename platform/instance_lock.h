@@ -15,9 +15,12 @@ public:
 
     Result result() const { return m_result; }
     const std::string& error() const { return m_error; } // why, when Failed
+    // The private folder that holds the lock; empty when none could be found.
+    const std::string& folder() const { return m_folder; }
 
 private:
     int m_fd = -1;
     Result m_result = Result::Failed;
     std::string m_error;
+    std::string m_folder;
 };

@@ -47,4 +47,8 @@ public:
     virtual std::optional<ColorValue> screenPixel(QPoint globalPos) = 0;
     virtual QString tempFolder() = 0;
     virtual QString executablePath() = 0;
+    // The user's configuration folder ($XDG_CONFIG_HOME, else ~/.config); empty when unknown.
+    virtual QString configFolder() = 0;
+    // False where the window system keeps a window's position from it (Wayland).
+    virtual bool windowPositionKnown() = 0;
 };

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -41,6 +42,8 @@ QString runFileDialog(QWidget* parent, const Platform::FileDialog& request,
                            ? QFileDialog::ExistingFile
                            : QFileDialog::AnyFile);
     const QStringList filters = qtNameFilters(request.filter);
+    // Only the texts show, as the filter gives them; the patterns may differ from its own.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters.at(request.filterIndex - 1));
@@ -57,12 +60,22 @@ QString runFileDialog(QWidget* parent, const Platform::FileDialog& request,
 
 QStringList qtNameFilters(const QString& filter)
 {
+    // NOTE: "*.*" asks for every file, but Qt matches it literally and would hide every
+    // name without a dot. Programs here carry no ".exe" or ".com", and no name pattern can
+    // ask for the executable bit, so the program filter lists every file, programs among them.
+    static const QStringList everyFile = {QStringLiteral("*.*"), QStringLiteral("*.exe"),
+                                          QStringLiteral("*.com")};
     QStringList result;
     const QStringList parts = filter.split(u'|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts.at(i + 1);
-        patterns.replace(u';', u' ');
-        result << QStringLiteral("%1 (%2)").arg(parts.at(i), patterns);
+        QStringList patterns;
+        for (const QString& pattern : parts.at(i + 1).split(u';', Qt::SkipEmptyParts)) {
+            const bool all = everyFile.contains(pattern, Qt::CaseInsensitive);
+            const QString qtPattern = all ? QStringLiteral("*") : pattern;
+            if (!patterns.contains(qtPattern))
+                patterns << qtPattern;
+        }
+        result << QStringLiteral("%1 (%2)").arg(parts.at(i), patterns.join(u' '));
     }
     return result;
 }
@@ -155,4 +168,15 @@ QString QtPlatform::tempFolder()
 QString QtPlatform::executablePath()
 {
     return QCoreApplication::applicationFilePath();
+}
+
+QString QtPlatform::configFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+bool QtPlatform::windowPositionKnown()
+{
+    // NOTE: a Wayland client never learns where its window is; x() and y() read 0.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }

@@ -17,11 +17,14 @@ public:
     std::optional<ColorValue> screenPixel(QPoint globalPos) override;
     QString tempFolder() override;
     QString executablePath() override;
+    QString configFolder() override;
+    bool windowPositionKnown() override;
 
 private:
     // Kept between uses, so each dialog offers the folder and name chosen last.
     QString m_lastOpenFolder;
 };
 
-// "Text|*.a;*.b|All|*.*" as Qt's name filters: "Text (*.a *.b)", "All (*.*)".
+// "Text|*.a;*.b|All|*.*" as Qt's name filters: "Text (*.a *.b)", "All (*)". The patterns
+// of every file and of programs become "*".
 QStringList qtNameFilters(const QString& filter);

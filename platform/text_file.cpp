@@ -22,7 +22,7 @@ std::optional<QString> readTextFile(const QString& path, QString* error)
     return decodeFileText(bytes);
 }
 
-bool writeTextLines(const QString& path, const QStringList& lines, QString* error)
+bool writeTextLines(const QString& path, const QStringList& lines, QString* error, WriteMode mode)
 {
     QString text;
     for (const QString& line : lines) {
@@ -31,6 +31,7 @@ bool writeTextLines(const QString& path, const QStringList& lines, QString* erro
     }
     const QByteArray bytes = encodeFileText(text);
     QSaveFile file(path);
+    file.setDirectWriteFallback(mode == WriteMode::AtomicOrInPlace);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
     if (error)

@@ -23,6 +23,10 @@ const QByteArray kFirstRunFile =
                "_lastend_=8421376,16777215,16711680,16776960,16711935\r\n"
                "\r\n");
 
+const QStringList kCloseQuestion = {QStringLiteral("Pagetint"),
+                                    QString::fromUtf8("設定を保存せずに終了しますか？"),
+                                    QStringLiteral("OkCancel"), QStringLiteral("Question")};
+
 } // namespace
 
 TEST_F(WindowTest, EveryWayOfClosingSavesAndRemovesThePreviewPage)
@@ -71,13 +75,15 @@ TEST_F(WindowTest, AFailedSettingsWriteKeepsTheWindowOpenAndRetries)
 {
     start();
     QDir(folder()).mkdir(QStringLiteral("pagetint.ini")); // a folder where the file should go
+    platform.messageAnswers = {Platform::Answer::Ok, Platform::Answer::Cancel};
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
     const auto messages = platform.callsOf(QStringLiteral("messageBox"));
-    ASSERT_EQ(messages.size(), 1);
+    ASSERT_EQ(messages.size(), 2);
     EXPECT_EQ(messages[0].args.at(0), QStringLiteral("Pagetint"));
     EXPECT_TRUE(messages[0].args.at(1).startsWith(settingsPath() + QStringLiteral(": ")));
     EXPECT_EQ(messages[0].args.at(3), QStringLiteral("Error"));
+    EXPECT_EQ(messages[1].args, kCloseQuestion);
     EXPECT_NE(form->settingsStore(), nullptr);
 
     // After a failed close the undo stack is empty: undo just turns itself off.
@@ -88,4 +94,23 @@ TEST_F(WindowTest, AFailedSettingsWriteKeepsTheWindowOpenAndRetries)
     QDir(folder()).rmdir(QStringLiteral("pagetint.ini"));
     EXPECT_TRUE(form->close());
     EXPECT_EQ(readAll(settingsPath()), kFirstRunFile);
+}
+
+TEST_F(WindowTest, AFailedSettingsWriteClosesWithoutSavingWhenTheUserSaysSo)
+{
+    start();
+    find<QAction>("Hview")->trigger();
+    const QString page = form->tempPagePath();
+    ASSERT_TRUE(QFile::exists(page));
+    QDir(folder()).mkdir(QStringLiteral("pagetint.ini"));
+    const QStringList before = QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    platform.messageAnswers = {Platform::Answer::Ok, Platform::Answer::Ok};
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(form->isVisible());
+    ASSERT_EQ(messageTexts().size(), 2);
+    EXPECT_EQ(platform.callsOf(QStringLiteral("messageBox")).at(1).args, kCloseQuestion);
+    EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    EXPECT_TRUE(QDir(settingsPath()).isEmpty());
+    EXPECT_FALSE(QFile::exists(page));
+    EXPECT_EQ(form->settingsStore(), nullptr);
 }

@@ -45,6 +45,7 @@ public:
         QDir(m_dir.path()).mkpath(QStringLiteral("tmp"));
         platform.executableFilePath = m_dir.filePath(QStringLiteral("pagetint"));
         platform.tempFolderPath = m_dir.filePath(QStringLiteral("tmp"));
+        platform.configFolderPath = m_dir.filePath(QStringLiteral("config"));
         QGuiApplication::clipboard()->clear();
     }
 

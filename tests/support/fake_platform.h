@@ -29,6 +29,8 @@ public:
     std::optional<ColorValue> screenPixel(QPoint globalPos) override;
     QString tempFolder() override { return tempFolderPath; }
     QString executablePath() override { return executableFilePath; }
+    QString configFolder() override { return configFolderPath; }
+    bool windowPositionKnown() override { return positionKnown; }
 
     // Calls of one kind, in order.
     QVector<Call> callsOf(const QString& kind) const;
@@ -46,6 +48,8 @@ public:
     std::function<std::optional<ColorValue>(QPoint)> screen;
     QString tempFolderPath;
     QString executableFilePath;
+    QString configFolderPath;
+    bool positionKnown = true; // false stands for Wayland
     // The last FileDialog passed to openFileName or saveFileName.
     FileDialog lastDialog;
 };

@@ -1,0 +1,10 @@
+#include "window_position.h"
+
+#include <algorithm>
+
+bool titleStripReachable(QPoint topLeft, int width, const QList<QRect>& availableAreas)
+{
+    const QRect strip(topLeft, QSize(std::max(width, 1), TitleStripHeight));
+    return std::any_of(availableAreas.begin(), availableAreas.end(),
+                       [&](const QRect& area) { return area.contains(strip); });
+}
