@@ -112,16 +112,37 @@ if [ ! -d "$SETTINGS" ] || [ -n "$(ls -A "$SETTINGS")" ]; then
 fi
 echo "folder-at-start: error box, then exit code 0"
 
-# The settings file cannot be written at close: the box says so, the window stays, and the
-# next close (with the way cleared) writes the file.
+# fail_to_save ANSWER_KEY: the settings file cannot be written at Ctrl+Q; the error box is
+# closed and the question that follows is answered with ANSWER_KEY.
+fail_to_save() {
+    launch
+    find_window "$PID" "$MAIN_TITLE" "$SHOW_LIMIT_MS"
+    main=$WID
+    mkdir "$SETTINGS"
+    press "$main" ctrl+q
+    LAUNCHED_MS=$(now_ms)
+    find_window "$PID" "$ERROR_TITLE" 5000
+    dismiss_box "$WID" "$PID"
+    running "$PID" || fail "$1: the program ended without asking"
+    LAUNCHED_MS=$(now_ms)
+    find_window "$PID" "$ERROR_TITLE" 5000
+    dismiss_box "$WID" "$PID" "$2"
+}
+
+# The settings file cannot be written at close: the box says so, the user chooses to close
+# anyway, and the program ends at once with nothing written.
+new_app folder-close-anyway
+fail_to_save folder-close-anyway Return
+wait_exit "$PID" 5000
+[ "$EXIT_CODE" -eq 0 ] || fail "folder-close-anyway: ended with $EXIT_CODE"
+[ -d "$SETTINGS" ] && [ -z "$(ls -A "$SETTINGS")" ] || fail "folder-close-anyway: the folder was changed"
+[ -z "$(stray_files)" ] || fail "folder-close-anyway: stray files beside the program: $(stray_files)"
+echo "folder-close-anyway: error box, question, closed without writing"
+
+# The same, but the user cancels: the window stays, and the next close (with the way
+# cleared) writes the file.
 new_app folder-at-close
-launch
-find_window "$PID" "$MAIN_TITLE" "$SHOW_LIMIT_MS"
-main=$WID
-mkdir "$SETTINGS"
-press "$main" ctrl+q
-find_window "$PID" "$ERROR_TITLE" 5000
-dismiss_box "$WID" "$PID"
+fail_to_save folder-at-close Escape
 running "$PID" || fail "folder-at-close: the program ended although its settings were not written"
 xdotool search --all --pid "$PID" --onlyvisible --name "^${MAIN_TITLE}\$" | grep -qx "$main" ||
     fail "folder-at-close: the main window closed"

@@ -257,12 +257,13 @@ first_run_file() {
     printf '[Color Set]\r\n_lastend_=%s\r\n\r\n' "$colours"
 }
 
-# dismiss_box WID PID: Return on a message box until it is gone or the program has ended.
+# dismiss_box WID PID [KEY]: KEY (Return by default) on a message box until it is gone or
+# the program has ended.
 dismiss_box() {
-    local wid=$1 pid=$2 attempt deadline
+    local wid=$1 pid=$2 key=${3:-Return} attempt deadline
     for attempt in 1 2 3; do
         timeout 5 xdotool windowfocus --sync "$wid" 2>/dev/null || return 0
-        xdotool key --clearmodifiers Return 2>/dev/null
+        xdotool key --clearmodifiers "$key" 2>/dev/null
         deadline=$(($(now_ms) + 3000))
         while [ "$(now_ms)" -lt "$deadline" ]; do
             running "$pid" || return 0
