@@ -1,10 +1,15 @@
 // The program on a desktop: a later start, saved positions, the desktop's theme.
+#include "dialog_texts.h"
 #include "instance_activation.h"
+#include "qt_platform.h"
 #include "secondary_windows.h"
 #include "url_label.h"
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLocalSocket>
 #include <QSignalSpy>
@@ -82,8 +87,8 @@ TEST_F(WindowTest, TheActivationSocketIgnoresWhatIsNotTheMessage)
         SCOPED_TRACE(client.name);
         QLocalSocket socket;
         socket.connectToServer(path);
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return socket.state() == QLocalSocket::ConnectedState; }, 5000));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return socket.state() == QLocalSocket::ConnectedState; }, 5000));
         socket.write(client.bytes);
         // The running copy hangs up by itself, within its idle limit at the latest.
         EXPECT_TRUE(QTest::qWaitFor(
@@ -124,8 +129,8 @@ TEST_F(WindowTest, ASavedPositionIsUsedOnlyWhereTheTitleBarCanBeReached)
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.saved.x() << "," << row.saved.y());
         writeFileText(settingsPath(), QStringLiteral("[Options]\r\nPosition=1,%1,%2\r\n")
-                          .arg(row.saved.x())
-                          .arg(row.saved.y()));
+                                          .arg(row.saved.x())
+                                          .arg(row.saved.y()));
         start();
         EXPECT_EQ(form->pos() == row.saved, row.used);
         EXPECT_TRUE(find<QAction>("Winpos")->isChecked());
@@ -147,7 +152,8 @@ TEST_F(WindowTest, WhereTheWindowCannotKnowItsPlaceThePositionReadIsWrittenBack)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.read);
-        writeFileText(settingsPath(), QStringLiteral("[Options]\r\nPosition=%1\r\n").arg(QLatin1String(row.read)));
+        writeFileText(settingsPath(),
+                      QStringLiteral("[Options]\r\nPosition=%1\r\n").arg(QLatin1String(row.read)));
         start();
         form->move(123, 234);
         if (row.uncheck)
@@ -184,9 +190,9 @@ TEST_F(WindowTest, TheLayoutsFixedColoursStayLegibleUnderADarkTheme)
                   4.5)
             << name;
     }
-    for (QDialog* window : {static_cast<QDialog*>(form->form2()),
-                            static_cast<QDialog*>(form->aboutBox()),
-                            static_cast<QDialog*>(form->form4())}) {
+    for (QDialog* window :
+         {static_cast<QDialog*>(form->form2()), static_cast<QDialog*>(form->aboutBox()),
+          static_cast<QDialog*>(form->form4())}) {
         const QPalette palette = window->palette();
         EXPECT_GE(contrast(palette.color(QPalette::WindowText), palette.color(QPalette::Window)),
                   4.5)
@@ -194,4 +200,49 @@ TEST_F(WindowTest, TheLayoutsFixedColoursStayLegibleUnderADarkTheme)
     }
     const TURLLabel* link = form->aboutBox()->URLLabel1;
     EXPECT_GE(contrast(QColor(0, 0, 255), link->palette().color(QPalette::Window)), 4.5);
+}
+
+TEST(QtFileDialogs, ShowTheLayoutsCaptionsAndNamesWithoutADot)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const char* name : {"viewer", "photo.png"}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QtPlatform platform;
+    Platform::FileDialog request;
+    request.title = DialogTexts::OpenTitle;
+    request.filter = DialogTexts::OpenFilter;
+    request.selectedFile = dir.filePath(QStringLiteral("photo.png"));
+    QStringList listed[3];
+    QStringList captions;
+    whenDialogShows([&](QDialog* shown) {
+        auto* dialog = qobject_cast<QFileDialog*>(shown);
+        ASSERT_NE(dialog, nullptr);
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        ASSERT_TRUE(types && model);
+        for (int i = 0; i < types->count(); ++i)
+            captions << types->itemText(i);
+        const int expected[3] = {1, 2, 2};
+        for (int i = 0; i < 3; ++i) {
+            dialog->selectNameFilter(dialog->nameFilters().at(i));
+            // The model fills in the background and drops what the filter does not match.
+            const QModelIndex root = model->index(dir.path());
+            QTest::qWaitFor([&] { return model->rowCount(root) == expected[i]; }, 2000);
+            for (int row = 0; row < model->rowCount(root); ++row)
+                listed[i] << model->fileName(model->index(row, 0, root));
+            listed[i].sort();
+        }
+        dialog->reject();
+    });
+    EXPECT_EQ(platform.openFileName(nullptr, request), std::nullopt);
+    EXPECT_EQ(captions,
+              QStringList({QString::fromUtf8("画像ファイル"), QString::fromUtf8("実行ファイル"),
+                           QString::fromUtf8("全てのファイル")}));
+    const QStringList both = {QStringLiteral("photo.png"), QStringLiteral("viewer")};
+    EXPECT_EQ(listed[0], QStringList({QStringLiteral("photo.png")}));
+    EXPECT_EQ(listed[1], both);
+    EXPECT_EQ(listed[2], both);
 }

@@ -20,8 +20,7 @@ TEST(SettingsPlace, BesideTheExecutableWhenWritableElseTheUsersOwnFile)
     } rows[] = {
         {"writable file, writable folder", true, true, true, true, false, User, Beside, Beside},
         {"writable file, read-only folder", true, true, true, false, true, User, Beside, Beside},
-        {"read-only both: seeded from beside", true, true, false, false, false, User, Beside,
-         User},
+        {"read-only both: seeded from beside", true, true, false, false, false, User, Beside, User},
         {"read-only both, user file there", true, true, false, false, true, User, User, User},
         {"read-only file, writable folder", true, true, false, true, false, User, Beside, User},
         {"unreadable read-only file", true, false, false, false, false, User, {}, User},

@@ -11,18 +11,17 @@ TEST(WindowPosition, TheTitleBarMustLieOnOneScreen)
         QPoint topLeft;
         bool reachable;
     } rows[] = {
-        {{100, 100}, true},
-        {{0, 32}, true},           // the corner of the available area
-        {{1320, 32}, true},        // flush with the right edge
-        {{1321, 32}, false},       // one pixel over it, onto the other screen
-        {{2000, 0}, true},         // the second screen has no panel
-        {{100, 31}, false},        // under the panel
-        {{-3, -30}, false},        // a position saved under Wayland
-        {{-20, 40}, false},        // partly off the left edge
-        {{100, 1070}, true},       // the title strip just fits at the bottom
-        {{100, 1071}, false},      // it does not
-        {{5000, 5000}, false},     // a screen that is gone
-        {{2600, 1014}, true},      // bottom right of the second screen
+        {{100, 100}, true},    {{0, 32}, true}, // the corner of the available area
+        {{1320, 32}, true},                     // flush with the right edge
+        {{1321, 32}, false},                    // one pixel over it, onto the other screen
+        {{2000, 0}, true},                      // the second screen has no panel
+        {{100, 31}, false},                     // under the panel
+        {{-3, -30}, false},                     // a position saved under Wayland
+        {{-20, 40}, false},                     // partly off the left edge
+        {{100, 1070}, true},                    // the title strip just fits at the bottom
+        {{100, 1071}, false},                   // it does not
+        {{5000, 5000}, false},                  // a screen that is gone
+        {{2600, 1014}, true},                   // bottom right of the second screen
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.topLeft.x() << "," << row.topLeft.y());
