@@ -19,6 +19,13 @@ else
     owner=$(id -u):$(id -g)
 fi
 chmod 711 "$E2E_WORK" # the user reaches its own folders and the program, nothing else
+# A sanitizer build reads its suppressions as that user too, perhaps from a folder they
+# cannot enter.
+if [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]+) ]]; then
+    cp "${BASH_REMATCH[1]}" "$E2E_WORK/lsan.supp" || fail "cannot copy the leak suppressions"
+    chmod 644 "$E2E_WORK/lsan.supp"
+    export LSAN_OPTIONS=${LSAN_OPTIONS/"${BASH_REMATCH[1]}"/$E2E_WORK/lsan.supp}
+fi
 
 # The user's folders, theirs alone.
 user=$E2E_WORK/user
