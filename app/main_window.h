@@ -134,6 +134,7 @@ private:
     void BitBtn1MouseDown(Qt::MouseButton button);
     void FormMouseMove();
     void FormMouseUp();
+    void pickThroughPortal();
 
     // Clipboard.
     void Copy1Click();
@@ -273,6 +274,7 @@ private:
     QString m_hoverLabelBefore;
     bool m_paletteHoverBefore = false;
     bool m_eyedropperActive = false;
+    bool m_portalPickPending = false; // the desktop portal's picker is up
     QCursor m_spoitCursor;
     bool m_schemesSorted = false;
     QCollator m_collator; // the sorted scheme list's order: the locale's, ignoring case

@@ -53,5 +53,7 @@ inline const QString Contents1 = QStringLiteral("ヘルプ(&H)");
 inline const QString About1 = QStringLiteral("ﾊﾞｰｼﾞｮﾝ(&A)");
 
 inline const QString CloseWithoutSaving = QStringLiteral("設定を保存せずに終了しますか？");
+inline const QString ScreenPickUnavailable =
+    QStringLiteral("このデスクトップでは画面の色を取得できません。");
 inline const QString UndoAllocationFailed = QStringLiteral("Undoバッファが取得できませんでした");
 } // namespace MainTexts

@@ -19,6 +19,8 @@ public:
     bool shellOpen(const QString& pathOrAddress) override;
     bool startDetached(const QString& program, const QString& argument) override;
     std::optional<ColorValue> screenPixel(QPoint globalPos) override;
+    DesktopSession desktopSession() override { return DesktopSession::Other; }
+    void pickScreenColor(QWidget*, std::function<void(ScreenPick)>) override {}
     QString tempFolder() override;
     QString executablePath() override;
     QString configFolder() override { return m_folder; }

@@ -70,6 +70,10 @@ void TForm1::BitBtn1MouseDown(Qt::MouseButton button)
 {
     if (button != Qt::LeftButton || m_eyedropperActive)
         return;
+    if (picksThroughPortal(m_platform.desktopSession())) {
+        pickThroughPortal();
+        return;
+    }
     // grabMouse(cursor) keeps the eyedropper cursor over every window until the release,
     // and ungrabbing restores the cursor that was in force before.
     grabMouse(m_spoitCursor);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "color_value.h"
+#include "desktop_session.h"
 
 #include <QFont>
 #include <QPoint>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -29,6 +31,13 @@ public:
         bool confirmOverwrite = false;
     };
 
+    // What the desktop's colour picker gave back.
+    struct ScreenPick {
+        enum class Result { Picked, Cancelled, Failed };
+        Result result = Result::Failed;
+        ColorValue color = 0; // with Picked only
+    };
+
     virtual ~Platform() = default;
 
     virtual Answer messageBox(QWidget* parent, const QString& caption, const QString& text,
@@ -45,6 +54,11 @@ public:
     virtual bool startDetached(const QString& program, const QString& argument) = 0;
     // The colour of the screen pixel at a global position; nullopt where no screen has one.
     virtual std::optional<ColorValue> screenPixel(QPoint globalPos) = 0;
+    // Decides whether a screen colour comes from screenPixel or from pickScreenColor.
+    virtual DesktopSession desktopSession() = 0;
+    // Lets the user pick a screen colour through the desktop (the portal) without blocking:
+    // `done` is called once, later, from the event loop, and never after `window` is gone.
+    virtual void pickScreenColor(QWidget* window, std::function<void(ScreenPick)> done) = 0;
     virtual QString tempFolder() = 0;
     virtual QString executablePath() = 0;
     // The user's configuration folder ($XDG_CONFIG_HOME, else ~/.config); empty when unknown.

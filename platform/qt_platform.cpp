@@ -1,5 +1,7 @@
 #include "qt_platform.h"
 
+#include "portal_color_pick.h"
+
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -13,6 +15,8 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include <utility>
 
 namespace {
 
@@ -158,6 +162,16 @@ std::optional<ColorValue> QtPlatform::screenPixel(QPoint globalPos)
         return std::nullopt;
     const QRgb pixel = image.pixel(0, 0);
     return rgbColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+DesktopSession QtPlatform::desktopSession()
+{
+    return currentDesktopSession();
+}
+
+void QtPlatform::pickScreenColor(QWidget* window, std::function<void(ScreenPick)> done)
+{
+    pickColorThroughPortal(QDBusConnection::sessionBus(), window, std::move(done));
 }
 
 QString QtPlatform::tempFolder()

@@ -15,6 +15,8 @@ public:
     bool shellOpen(const QString& pathOrAddress) override;
     bool startDetached(const QString& program, const QString& argument) override;
     std::optional<ColorValue> screenPixel(QPoint globalPos) override;
+    DesktopSession desktopSession() override;
+    void pickScreenColor(QWidget* window, std::function<void(ScreenPick)> done) override;
     QString tempFolder() override;
     QString executablePath() override;
     QString configFolder() override;

@@ -1,5 +1,7 @@
 #include "fake_platform.h"
 
+#include <utility>
+
 namespace {
 
 template <typename T> std::optional<T> takeFront(std::deque<std::optional<T>>& queue)
@@ -94,6 +96,15 @@ std::optional<ColorValue> FakePlatform::screenPixel(QPoint globalPos)
     calls.push_back({QStringLiteral("screenPixel"),
                      {QString::number(globalPos.x()), QString::number(globalPos.y())}});
     return screen ? screen(globalPos) : std::nullopt;
+}
+
+void FakePlatform::pickScreenColor(QWidget* window, std::function<void(ScreenPick)> done)
+{
+    calls.push_back({QStringLiteral("pickScreenColor"), {}});
+    if (picker)
+        picker(window, std::move(done));
+    else
+        pendingPicks.push_back(std::move(done));
 }
 
 QVector<FakePlatform::Call> FakePlatform::callsOf(const QString& kind) const

@@ -27,6 +27,8 @@ public:
     bool shellOpen(const QString& pathOrAddress) override;
     bool startDetached(const QString& program, const QString& argument) override;
     std::optional<ColorValue> screenPixel(QPoint globalPos) override;
+    DesktopSession desktopSession() override { return session; }
+    void pickScreenColor(QWidget* window, std::function<void(ScreenPick)> done) override;
     QString tempFolder() override { return tempFolderPath; }
     QString executablePath() override { return executableFilePath; }
     QString configFolder() override { return configFolderPath; }
@@ -46,6 +48,10 @@ public:
     bool startResult = true;
     // The screen, as a function of the global position; nullopt where there is no pixel.
     std::function<std::optional<ColorValue>(QPoint)> screen;
+    DesktopSession session = DesktopSession::Other;
+    // The portal's picks: passed to `picker` when set, else kept here for the test to answer.
+    std::function<void(QWidget*, std::function<void(ScreenPick)>)> picker;
+    std::deque<std::function<void(ScreenPick)>> pendingPicks;
     QString tempFolderPath;
     QString executableFilePath;
     QString configFolderPath;
