@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# On a Wayland compositor (weston, headless) with the Wayland plugin and no X server at all,
+# the program starts, closes after its first frame with exit code 0, writes the first-run
+# settings file and says nothing on its error output.
+# Usage: wayland_start_test.sh PROGRAM
+. "$(dirname "$0")/e2e_lib.sh"
+
+e2e_setup "$1"
+command -v weston >/dev/null || fail "weston is missing (scripts/test installs it)"
+# XDG_RUNTIME_DIR is the workspace's own (mode 0700), where weston puts its socket.
+socket=pagetint-weston
+weston --backend=headless-backend.so --socket="$socket" --idle-time=0 --no-config \
+    >"$E2E_WORK/weston.log" 2>&1 &
+weston_pid=$!
+deadline=$(($(now_ms) + 15000))
+until [ -S "$XDG_RUNTIME_DIR/$socket" ]; do
+    running "$weston_pid" || fail "weston did not start: $(tail -n 5 "$E2E_WORK/weston.log")"
+    [ "$(now_ms)" -lt "$deadline" ] || fail "weston made no socket within 15 s"
+    sleep 0.02
+done
+
+unset DISPLAY XDG_SESSION_TYPE
+new_app wayland
+launch QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$socket" PAGETINT_EXIT_AFTER_SHOWN=1 \
+    2>"$E2E_WORK/stderr"
+wait_exit "$PID" 15000
+[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE: $(cat "$E2E_WORK/stderr")"
+[ -s "$E2E_WORK/stderr" ] && fail "error output: $(cat "$E2E_WORK/stderr")"
+first_run_file >"$E2E_WORK/expected.ini"
+same_bytes "$SETTINGS" "$E2E_WORK/expected.ini" "settings after a Wayland run"
+kill "$weston_pid"
+wait "$weston_pid" 2>/dev/null
+echo "Wayland start and close: ok, $(($(now_ms) - LAUNCHED_MS)) ms"
