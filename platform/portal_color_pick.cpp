@@ -124,14 +124,15 @@ private:
             return;
         }
         // The portal answers on a request object named after our connection and our token;
-        // subscribing before the call means even an immediate answer is not missed.
+        // subscribing before the call means even an immediate answer is not missed, and
+        // naming the portal as the sender means nobody else can answer for it.
         static unsigned serial = 0;
         const QString token = QStringLiteral("pagetint%1").arg(++serial);
         QString sender = m_bus.baseService().mid(1);
         sender.replace(u'.', u'_');
         m_requestPath = PortalPath + QStringLiteral("/request/") + sender + u'/' + token;
-        if (!m_bus.connect(QString(), m_requestPath, RequestInterface, QStringLiteral("Response"),
-                           this, SLOT(response(uint, QVariantMap)))) {
+        if (!m_bus.connect(PortalService, m_requestPath, RequestInterface,
+                           QStringLiteral("Response"), this, SLOT(response(uint, QVariantMap)))) {
             finish(Platform::ScreenPick::Result::Failed);
             return;
         }
@@ -141,9 +142,8 @@ private:
         connect(vanished, &QDBusServiceWatcher::serviceUnregistered, this,
                 [this] { finish(Platform::ScreenPick::Result::Failed); });
 
-        QDBusMessage pick = QDBusMessage::createMethodCall(PortalService, PortalPath,
-                                                           ScreenshotInterface,
-                                                           QStringLiteral("PickColor"));
+        QDBusMessage pick = QDBusMessage::createMethodCall(
+            PortalService, PortalPath, ScreenshotInterface, QStringLiteral("PickColor"));
         pick << portalParentWindow(m_window)
              << QVariantMap{{QStringLiteral("handle_token"), token}};
         // The reply only names the request; the colour comes with its Response signal.
@@ -153,7 +153,7 @@ private:
     void finish(Platform::ScreenPick::Result result, ColorValue color = 0)
     {
         if (!m_requestPath.isEmpty()) {
-            m_bus.disconnect(QString(), m_requestPath, RequestInterface,
+            m_bus.disconnect(PortalService, m_requestPath, RequestInterface,
                              QStringLiteral("Response"), this, SLOT(response(uint, QVariantMap)));
         }
         if (auto done = std::exchange(m_done, nullptr))

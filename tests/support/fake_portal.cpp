@@ -4,7 +4,7 @@
 //   cancel  answers Response 1 (the user cancelled)
 //   ended   answers Response 2 (the interaction ended otherwise)
 //   error   answers the PickColor call with an error
-//   never   names the request and never answers
+//   never   names the request and never answers; another client sends a forged colour
 //   v1      offers interface version 1, which has no PickColor
 // Prints "ready" once it owns the portal's name, and "PickColor <parent> <token>" per call.
 #include <QCoreApplication>
@@ -39,25 +39,17 @@ public slots:
             QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
         if (m_mode == QLatin1String("error")) {
             sendErrorReply(QDBusError::AccessDenied, QStringLiteral("not allowed"));
-        } else if (m_mode != QLatin1String("never")) {
+        } else if (m_mode == QLatin1String("never")) {
+            QDBusConnection impostor = QDBusConnection::connectToBus(
+                qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("impostor"));
+            impostor.send(response(path, 0, QStringList{"1", "0", "0"}));
+        } else {
             // The answer goes out before the reply, as fast as a portal could ever give it:
             // only a caller that subscribed before calling receives it.
-            QDBusMessage response = QDBusMessage::createSignal(
-                path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
-            QVariantMap results;
-            if (m_mode == QLatin1String("color")) {
-                QDBusArgument rgb;
-                rgb.beginStructure();
-                for (const QString& part : m_color)
-                    rgb << part.toDouble();
-                rgb.endStructure();
-                results.insert(QStringLiteral("color"), QVariant::fromValue(rgb));
-            }
             const uint code = m_mode == QLatin1String("color")    ? 0
                               : m_mode == QLatin1String("cancel") ? 1
                                                                   : 2;
-            response << code << results;
-            connection().send(response);
+            connection().send(response(path, code, m_color));
         }
         std::printf("PickColor %s %s\n", qPrintable(parentWindow), qPrintable(token));
         std::fflush(stdout);
@@ -65,6 +57,23 @@ public slots:
     }
 
 private:
+    static QDBusMessage response(const QString& path, uint code, const QStringList& color)
+    {
+        QDBusMessage message = QDBusMessage::createSignal(
+            path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+        QVariantMap results;
+        if (code == 0) {
+            QDBusArgument rgb;
+            rgb.beginStructure();
+            for (const QString& part : color)
+                rgb << part.toDouble();
+            rgb.endStructure();
+            results.insert(QStringLiteral("color"), QVariant::fromValue(rgb));
+        }
+        message << code << results;
+        return message;
+    }
+
     QString m_mode;
     QStringList m_color;
 };
@@ -78,7 +87,8 @@ int main(int argc, char** argv)
     FakeScreenshotPortal portal(args.at(0), args.mid(1));
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portal,
-                            QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties) ||
+                            QDBusConnection::ExportAllSlots |
+                                QDBusConnection::ExportAllProperties) ||
         !bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop"))) {
         std::fprintf(stderr, "fake_portal: %s\n", qPrintable(bus.lastError().message()));
         return 1;
