@@ -120,6 +120,8 @@ TEST_F(PortalPickTest, EveryAnswerOfThePortal)
          false,
          1},
         {"rounded, not cut", {"color", "-0.2", "0.998", "0.9999"}, rgbColor(0, 254, 255), false, 1},
+        {"not a number", {"color", "0.2", "nan", "0.8"}, std::nullopt, true, 1},
+        {"success without a colour", {"color"}, std::nullopt, true, 1},
         {"cancelled", {"cancel"}, std::nullopt, false, 1},
         {"ended otherwise", {"ended"}, std::nullopt, true, 1},
         {"error reply", {"error"}, std::nullopt, true, 1},

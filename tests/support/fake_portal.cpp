@@ -1,6 +1,6 @@
 // A stand-in for the desktop portal's colour picker on a test's private session bus.
 // Usage: fake_portal MODE [RED GREEN BLUE]
-//   color   answers Response 0 with the colour (doubles 0..1)
+//   color   answers Response 0 with the colour (doubles 0..1), or without one
 //   cancel  answers Response 1 (the user cancelled)
 //   ended   answers Response 2 (the interaction ended otherwise)
 //   error   answers the PickColor call with an error
@@ -62,7 +62,7 @@ private:
         QDBusMessage message = QDBusMessage::createSignal(
             path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
         QVariantMap results;
-        if (code == 0) {
+        if (code == 0 && !color.isEmpty()) {
             QDBusArgument rgb;
             rgb.beginStructure();
             for (const QString& part : color)
