@@ -55,7 +55,7 @@ wait_picks() {
 # click_at WID X Y: a left click at a point of the window's client area (below the menu bar,
 # whose height is what the window has beyond the client area's 286 pixels).
 click_at() {
-    local WIDTH HEIGHT X Y SCREEN
+    local WINDOW WIDTH HEIGHT X Y SCREEN
     eval "$(xdotool getwindowgeometry --shell "$1")"
     xdotool mousemove --window "$1" "$2" $(($3 + HEIGHT - 286)) click 1 || fail "xdotool could not click"
 }
