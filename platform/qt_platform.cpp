@@ -1,5 +1,6 @@
 #include "qt_platform.h"
 
+#include "desktop_session.h"
 #include "portal_color_pick.h"
 
 #include <QColorDialog>
@@ -191,6 +192,7 @@ QString QtPlatform::configFolder()
 
 bool QtPlatform::windowPositionKnown()
 {
-    // NOTE: a Wayland client never learns where its window is; x() and y() read 0.
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    // NOTE: a Wayland client never learns where its window is; x() and y() read 0. Under
+    // XWayland the X11 plugin still places and reads its windows.
+    return currentDesktopSession() != DesktopSession::Wayland;
 }
