@@ -115,9 +115,15 @@ running() {
     [ "$state" != Z ]
 }
 
+# Time limits are for the Release build; a sanitizer build runs several times slower, so its
+# run stretches them with E2E_TIME_FACTOR.
+scaled_ms() {
+    echo $(($1 * ${E2E_TIME_FACTOR:-1}))
+}
+
 # wait_exit PID LIMIT_MS: waits for the end of PID; sets EXIT_CODE. Fails after LIMIT_MS.
 wait_exit() {
-    local pid=$1 deadline=$(($(now_ms) + $2))
+    local pid=$1 deadline=$(($(now_ms) + $(scaled_ms "$2")))
     while running "$pid"; do
         [ "$(now_ms)" -lt "$deadline" ] || fail "process $pid still runs after $2 ms"
         sleep 0.02
@@ -135,7 +141,7 @@ kill_hard() {
 # find_window PID TITLE LIMIT_MS: waits until PID shows a viewable window with exactly TITLE,
 # counting from LAUNCHED_MS; sets WID and SHOWN_MS (milliseconds from the launch).
 find_window() {
-    local pid=$1 title=$2 deadline=$((LAUNCHED_MS + $3))
+    local pid=$1 title=$2 deadline=$((LAUNCHED_MS + $(scaled_ms "$3")))
     while :; do
         WID=$(xdotool search --all --pid "$pid" --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
         if [ -n "$WID" ]; then
