@@ -6,8 +6,7 @@
 #include <chrono>
 #include <string>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 // A later start asks the running copy to show its window: it connects to a local socket
 // beside the one-instance lock and sends one short fixed message. The running copy reads
@@ -32,11 +31,14 @@ signals:
     void activationRequested();
 
 private:
+    class Connection;
     void acceptPending();
-    void readFrom(QLocalSocket* socket);
-    void drop(QLocalSocket* socket);
+    void readFrom(Connection* connection);
+    void drop(Connection* connection);
 
-    QLocalServer* m_server = nullptr;
+    int m_listener = -1;
+    QSocketNotifier* m_listenerNotifier = nullptr;
+    std::string m_path;
     std::chrono::milliseconds m_idleLimit;
     int m_open = 0;
 };
