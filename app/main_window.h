@@ -129,6 +129,7 @@ private:
     void drawPalette();
     void CPalletMouseMove(QPoint pos);
     void CPalletMouseDown(QPoint pos, Qt::MouseButton button);
+    void fitColorLabel();
     void undoPaletteHover();
     void ColBtnClick();
     void BitBtn1MouseDown(Qt::MouseButton button);
@@ -270,6 +271,7 @@ private:
     QString m_viewerPath;
     QString m_tempPagePath;
     bool m_paletteHover = false;
+    bool m_colorLabelFitted = false; // Clabel's size chosen for the widest name
     // What the last palette move replaced, for a move that turns out to be no motion.
     QString m_hoverLabelBefore;
     bool m_paletteHoverBefore = false;

@@ -149,7 +149,7 @@ void TForm1::buildControls()
         Clabel->setPalette(pal);
     }
     place(Clabel, "Clabel", 455, 78, 127, 17);
-    shrinkToFit(Clabel, colorNames(), Clabel->width());
+    // Clabel is empty until the pointer is over the palette: fitColorLabel() sizes it then.
     // The caption stays clear of the panel's frame.
     shrinkToFit(Label5, {MainTexts::ColorLabel}, Clabel->x() - 1 - Label5->x());
     Label5->adjustSize();
@@ -281,6 +281,15 @@ void TForm1::buildControls()
     for (int slot = TEXT; slot < SlotCount; ++slot)
         m_slotLabels[slot]->setFontColor(m_body[slot]);
     setColBoxColor(0);
+}
+
+// Measuring the 139 names costs a few milliseconds, which the first frame does not need.
+void TForm1::fitColorLabel()
+{
+    if (m_colorLabelFitted)
+        return;
+    shrinkToFit(Clabel, colorNames(), Clabel->width());
+    m_colorLabelFitted = true;
 }
 
 void TForm1::buildTabOrder()

@@ -22,6 +22,7 @@ void TForm1::CPalletMouseMove(QPoint pos)
     m_hoverLabelBefore = Clabel->text();
     m_paletteHoverBefore = m_paletteHover;
     if (const std::optional<int> cell = PaletteGeometry::hitTest(pos.x(), pos.y())) {
+        fitColorLabel();
         Clabel->setText(QString::fromLatin1(NamedColorTable::row(*cell).name));
         m_paletteHover = true;
     } else {

@@ -19,7 +19,10 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +33,14 @@ QStringList toLines(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         result << QString::fromStdString(line);
     return result;
+}
+
+bool drawsWhole(const QFont& font, const QString& text)
+{
+    const QFontMetrics metrics(font);
+    const QList<uint> characters = text.toUcs4();
+    return std::all_of(characters.begin(), characters.end(),
+                       [&](uint c) { return metrics.inFontUcs4(c); });
 }
 
 } // namespace
@@ -137,12 +148,16 @@ void TForm1::ApplyPreviewFont(const QFont& font)
         // The chosen face may lack the Japanese samples' glyphs: the layout's face (or its
         // stand-ins) draws those. The chosen family stays first, and is what is stored.
         labelFont.setFamilies({font.family(), MainTexts::UiFontFamily});
-        labelFont.setStyleStrategy(QFont::PreferDefault);
         labelFont.setPixelSize(pixels);
         labelFont.setBold(font.bold());
         labelFont.setItalic(font.italic());
         labelFont.setStrikeOut(font.strikeOut());
         labelFont.setUnderline(slot != TEXT);
+        // NOTE: font merging asks fontconfig for fallbacks, about 3 ms at start; a face that
+        // holds every glyph of the sample needs none.
+        labelFont.setStyleStrategy(QFont::NoFontMerging);
+        if (!drawsWhole(labelFont, label->text()))
+            labelFont.setStyleStrategy(QFont::PreferDefault);
         label->setFont(labelFont);
         label->adjustSize();
         label->move(centredLabelLeft(BGpanel->contentsRect().width(), label->width()), label->y());
