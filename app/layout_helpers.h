@@ -1,5 +1,7 @@
 #pragma once
 
+#include "main_window_texts.h"
+
 #include <QFont>
 #include <QPalette>
 #include <QString>
@@ -21,6 +23,12 @@ inline QFont pixelFont(const QString& family, int pixels, bool bold = false)
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
+}
+
+// The face of the program's other windows: the layout's at its size.
+inline QFont uiFont()
+{
+    return pixelFont(MainTexts::UiFontFamily, 12);
 }
 
 // A bold font drawn by emboldening the regular face. NOTE: the bold face of a CJK font is

@@ -2,7 +2,6 @@
 
 #include "layout_helpers.h"
 #include "legibility_texts.h"
-#include "main_window_texts.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -50,8 +49,10 @@ LegibilityWindow::LegibilityWindow(const BodyColorSet& colors, QWidget* parent)
 {
     setObjectName(QStringLiteral("LegibilityForm"));
     setWindowTitle(LegibilityTexts::Caption);
-    // NOTE: a window does not take its parent's font, so it names the program's own.
-    setFont(pixelFont(MainTexts::UiFontFamily, 12));
+    // NOTE: a window does not take its parent's font, so it names the program's own; and
+    // it keeps the light palette of the program's other windows.
+    setFont(uiFont());
+    setPalette(lightPalette());
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);

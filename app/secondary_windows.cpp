@@ -15,15 +15,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-
-QFont uiFont()
-{
-    return pixelFont(MainTexts::UiFontFamily, 12);
-}
-
-} // namespace
-
 TForm2::TForm2(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {

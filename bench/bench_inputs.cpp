@@ -9,10 +9,9 @@ namespace {
 
 std::string bodyTag(const BodyColorSet& colors)
 {
-    static constexpr const char* names[SlotCount] = {"BGCOLOR", "TEXT", "LINK", "VLINK", "ALINK"};
     std::string tag = "<body";
     for (int slot = 0; slot < SlotCount; ++slot)
-        tag += std::string(" ") + names[slot] + "=\"" + colorHex(colors[slot]) + '"';
+        tag += " " + std::string(SlotAttributeNames[slot]) + "=\"" + colorHex(colors[slot]) + '"';
     return tag + ">\n";
 }
 

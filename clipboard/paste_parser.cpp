@@ -125,12 +125,10 @@ PasteResult readBodyTag(std::string_view fromTag)
     if (bodyPos == std::string::npos)
         return {};
 
-    static constexpr std::array<std::string_view, SlotCount> names = {"BGCOLOR", "TEXT", "LINK",
-                                                                      "VLINK", "ALINK"};
     PasteResult result;
     result.kind = PasteResult::Kind::BodyColors;
     for (int slot = 0; slot < SlotCount; ++slot) {
-        const auto color = readAttribute(upper, bodyPos, names[slot]);
+        const auto color = readAttribute(upper, bodyPos, SlotAttributeNames[slot]);
         result.bodyColors[slot] = color.value_or(rgbColor(0, 0, 0));
         result.anyAttributeRead = result.anyAttributeRead || color.has_value();
     }

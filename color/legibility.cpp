@@ -72,8 +72,6 @@ ColorValue applyMatrix(const Matrix& m, ColorValue color)
     return rgbColor(out[0], out[1], out[2]);
 }
 
-constexpr const char* SlotNames[SlotCount] = {"BGCOLOR", "TEXT", "LINK", "VLINK", "ALINK"};
-
 } // namespace
 
 double srgbToLinear(int channel)
@@ -175,7 +173,8 @@ LegibilityTable legibilityTable(const BodyColorSet& colors)
 
 std::string legibilityPairName(const LegibilityRow& row)
 {
-    return std::string(SlotNames[row.foreground]) + '/' + SlotNames[row.background];
+    return std::string(SlotAttributeNames[row.foreground]) + '/' +
+           std::string(SlotAttributeNames[row.background]);
 }
 
 std::string legibilityText(const LegibilityTable& table)
