@@ -131,7 +131,6 @@ void TForm1::connectHandlers()
     connect(HexChk, &QCheckBox::toggled, this, &TForm1::HexChkClick);
 
     connect(CPallet, &PaletteView::pointerMoved, this, &TForm1::CPalletMouseMove);
-    connect(CPallet, &PaletteView::moveWasPressOnly, this, &TForm1::undoPaletteHover);
     connect(CPallet, &PaletteView::pressed, this, &TForm1::CPalletMouseDown);
     connect(ColBtn, &QToolButton::clicked, this, &TForm1::ColBtnClick);
     BitBtn1->installEventFilter(this);

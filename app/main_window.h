@@ -130,7 +130,6 @@ private:
     void CPalletMouseMove(QPoint pos);
     void CPalletMouseDown(QPoint pos, Qt::MouseButton button);
     void fitColorLabel();
-    void undoPaletteHover();
     void ColBtnClick();
     void BitBtn1MouseDown(Qt::MouseButton button);
     void FormMouseMove();
@@ -272,9 +271,6 @@ private:
     QString m_tempPagePath;
     bool m_paletteHover = false;
     bool m_colorLabelFitted = false; // Clabel's size chosen for the widest name
-    // What the last palette move replaced, for a move that turns out to be no motion.
-    QString m_hoverLabelBefore;
-    bool m_paletteHoverBefore = false;
     bool m_eyedropperActive = false;
     bool m_portalPickPending = false; // the desktop portal's picker is up
     QCursor m_spoitCursor;

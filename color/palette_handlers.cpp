@@ -19,8 +19,6 @@ void TForm1::drawPalette()
 
 void TForm1::CPalletMouseMove(QPoint pos)
 {
-    m_hoverLabelBefore = Clabel->text();
-    m_paletteHoverBefore = m_paletteHover;
     if (const std::optional<int> cell = PaletteGeometry::hitTest(pos.x(), pos.y())) {
         fitColorLabel();
         Clabel->setText(QString::fromLatin1(NamedColorTable::row(*cell).name));
@@ -29,12 +27,6 @@ void TForm1::CPalletMouseMove(QPoint pos)
         Clabel->clear();
         m_paletteHover = false;
     }
-}
-
-void TForm1::undoPaletteHover()
-{
-    Clabel->setText(m_hoverLabelBefore);
-    m_paletteHover = m_paletteHoverBefore;
 }
 
 void TForm1::CPalletMouseDown(QPoint pos, Qt::MouseButton button)

@@ -27,20 +27,16 @@ void PaletteView::paintEvent(QPaintEvent*)
 
 void PaletteView::mouseMoveEvent(QMouseEvent* event)
 {
-    m_lastMove = Move{event->timestamp(), event->position().toPoint()};
-    emit pointerMoved(m_lastMove->pos);
+    emit pointerMoved(event->position().toPoint());
 }
 
 void PaletteView::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint pos = event->position().toPoint();
     // NOTE: a press where Qt has seen no motion comes after a move to the press point that
-    // Qt makes up; it carries the press's own time stamp, which a real motion before the
-    // press shares only when both fall in the same millisecond.
-    if (m_lastMove && m_lastMove->timestamp == event->timestamp() && m_lastMove->pos == pos)
-        emit moveWasPressOnly();
-    m_lastMove.reset();
-    emit pressed(pos, event->button());
+    // Qt makes up. Nothing in that move tells it from a real one (a touch screen, a tablet
+    // or a remote desktop sends the motion and the press in the same millisecond), so it
+    // counts as a move: a press over a cell always picks it.
+    emit pressed(event->position().toPoint(), event->button());
 }
 
 QImage drawPaletteImage(const QColor& background)

@@ -3,8 +3,6 @@
 #include <QImage>
 #include <QWidget>
 
-#include <optional>
-
 // The palette image: shows the picture it was given and reports the pointer over it.
 class PaletteView : public QWidget {
     Q_OBJECT
@@ -16,9 +14,6 @@ public:
 
 signals:
     void pointerMoved(QPoint pos);
-    // The last pointerMoved was no motion of the pointer but Qt's announcement of the
-    // press that follows at once.
-    void moveWasPressOnly();
     void pressed(QPoint pos, Qt::MouseButton button);
 
 protected:
@@ -27,12 +22,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    struct Move {
-        quint64 timestamp;
-        QPoint pos;
-    };
     QImage m_image;
-    std::optional<Move> m_lastMove;
 };
 
 // Draws the 139 named colours on the button-face background.
