@@ -125,6 +125,8 @@ TEST_F(WindowTest, ASavedPositionIsUsedOnlyWhereTheTitleBarCanBeReached)
         {QPoint(-3, -30), false}, // saved under Wayland
         {QPoint(screen.right() - 20, screen.y() + 40), false},
         {QPoint(screen.x() + 40, screen.bottom() + 100), false},
+        {screen.topLeft() + QPoint(-20, 40), true},             // partly off the left edge
+        {QPoint(screen.right() - 380, screen.y() + 100), true}, // partly off the right edge
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.saved.x() << "," << row.saved.y());
@@ -134,6 +136,10 @@ TEST_F(WindowTest, ASavedPositionIsUsedOnlyWhereTheTitleBarCanBeReached)
         start();
         EXPECT_EQ(form->pos() == row.saved, row.used);
         EXPECT_TRUE(find<QAction>("Winpos")->isChecked());
+        ASSERT_TRUE(form->close());
+        const QByteArray written =
+            QStringLiteral("Position=1,%1,%2\r\n").arg(row.saved.x()).arg(row.saved.y()).toLatin1();
+        EXPECT_EQ(readAll(settingsPath()).contains(written), row.used) << "written back";
         form.reset();
     }
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(WindowPosition, TheTitleBarMustLieOnOneScreen)
+TEST(WindowPosition, EnoughOfTheTitleBarMustLieOnOneScreen)
 {
     // Two screens side by side, the left one with a panel along its top.
     const QList<QRect> screens = {QRect(0, 32, 1920, 1048), QRect(1920, 0, 1280, 1024)};
@@ -13,11 +13,16 @@ TEST(WindowPosition, TheTitleBarMustLieOnOneScreen)
     } rows[] = {
         {{100, 100}, true},    {{0, 32}, true}, // the corner of the available area
         {{1320, 32}, true},                     // flush with the right edge
-        {{1321, 32}, false},                    // one pixel over it, onto the other screen
+        {{1321, 32}, true},                     // over it, onto the other screen
+        {{1881, 32}, true},                     // 39 + 561 pixels, but only 39 on the left one
         {{2000, 0}, true},                      // the second screen has no panel
         {{100, 31}, false},                     // under the panel
         {{-3, -30}, false},                     // a position saved under Wayland
-        {{-20, 40}, false},                     // partly off the left edge
+        {{-20, 40}, true},                      // partly off the left edge
+        {{-560, 40}, true},                     // 40 pixels left on the screen
+        {{-561, 40}, false},                    // 39 pixels left
+        {{40, -400}, false},                    // far above the top
+        {{5000, 40}, false},                    // right of every screen
         {{100, 1070}, true},                    // the title strip just fits at the bottom
         {{100, 1071}, false},                   // it does not
         {{5000, 5000}, false},                  // a screen that is gone
