@@ -85,6 +85,11 @@ void TForm1::LoadSettings()
     const SettingsPlace place = chooseSettingsPlace(
         observeSettingsPlaces(m_platform.executablePath(), m_platform.configFolder()));
     m_settingsPath = place.writeTo;
+    if (!place.unreadable.isEmpty()) {
+        QString error;
+        readTextFile(place.unreadable, &error);
+        showErrorBox(m_platform, this, QStringLiteral("%1: %2").arg(place.unreadable, error));
+    }
     if (!place.readFrom.isEmpty() && QFileInfo::exists(place.readFrom)) {
         QString error;
         const std::optional<QString> text = readTextFile(place.readFrom, &error);

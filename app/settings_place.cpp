@@ -11,5 +11,7 @@ SettingsPlace chooseSettingsPlace(const SettingsFacts& facts)
         return {facts.besideExists ? beside : QString(), beside};
     if (facts.userFileExists)
         return {facts.userFile, facts.userFile};
-    return {facts.besideExists && facts.besideReadable ? beside : QString(), facts.userFile};
+    if (facts.besideExists && !facts.besideReadable)
+        return {QString(), facts.userFile, beside};
+    return {facts.besideExists ? beside : QString(), facts.userFile};
 }

@@ -16,6 +16,9 @@ struct SettingsFacts {
 struct SettingsPlace {
     QString readFrom; // empty: start with an empty store
     QString writeTo;
+    // The administrator's file that would have been the start but cannot be read: the user
+    // is told, and the program goes on with an empty store and the user's own file.
+    QString unreadable = {};
 };
 
 // The file beside the executable whenever it can be written (portable use); otherwise the

@@ -124,4 +124,24 @@ same_bytes "$SETTINGS" "$expected" "the writable file beside the program"
 same_bytes "$user_file" "$E2E_WORK/user-before.ini" "the user's file, untouched"
 [ -z "$(stray_files)" ] || fail "files left beside the program: $(stray_files)"
 echo "writable file in a read-only folder: ok"
+
+# 3. An administrator's file the user cannot read, and no file of the user's own yet: a box
+# says so, then the program starts with the defaults and writes the user's file.
+export XDG_CONFIG_HOME=$user/config-unreadable
+mkdir -m 700 "$XDG_CONFIG_HOME"
+chown "$owner" "$XDG_CONFIG_HOME"
+install_app unreadable
+printf '[Color Set]\r\nHouse style=0,16777215,255,65280,16711680\r\n\r\n' >"$SETTINGS"
+chmod 600 "$SETTINGS"
+[ "$(id -u)" -eq 0 ] || chmod 000 "$SETTINGS"
+seal
+launch_as_user
+find_window "$PID" "$ERROR_TITLE" 10000
+dismiss_box "$WID" "$PID"
+find_window "$PID" "$MAIN_TITLE" 10000
+close_with_ctrl_q "$WID" "$PID"
+[ "$EXIT_CODE" -eq 0 ] || fail "the run after the box ended with $EXIT_CODE"
+first_run_file >"$expected"
+same_bytes "$XDG_CONFIG_HOME/pagetint/pagetint.ini" "$expected" "the user's file after the box"
+echo "unreadable administrator's file: ok"
 echo "installed settings: ok"

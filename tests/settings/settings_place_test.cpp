@@ -17,13 +17,15 @@ TEST(SettingsPlace, BesideTheExecutableWhenWritableElseTheUsersOwnFile)
         const char* name;
         bool exists, readable, writable, folderWritable, userExists;
         QString userFile, readFrom, writeTo;
+        QString unreadable = {};
     } rows[] = {
         {"writable file, writable folder", true, true, true, true, false, User, Beside, Beside},
         {"writable file, read-only folder", true, true, true, false, true, User, Beside, Beside},
         {"read-only both: seeded from beside", true, true, false, false, false, User, Beside, User},
         {"read-only both, user file there", true, true, false, false, true, User, User, User},
         {"read-only file, writable folder", true, true, false, true, false, User, Beside, User},
-        {"unreadable read-only file", true, false, false, false, false, User, {}, User},
+        {"unreadable read-only file", true, false, false, false, false, User, {}, User, Beside},
+        {"unreadable, user file there", true, false, false, false, true, User, User, User},
         {"no file, writable folder", false, false, false, true, true, User, {}, Beside},
         {"no file, read-only folder", false, false, false, false, false, User, {}, User},
         {"no file, read-only folder, user file", false, false, false, false, true, User, User,
@@ -43,5 +45,6 @@ TEST(SettingsPlace, BesideTheExecutableWhenWritableElseTheUsersOwnFile)
         const SettingsPlace place = chooseSettingsPlace(facts);
         EXPECT_EQ(place.readFrom, row.readFrom);
         EXPECT_EQ(place.writeTo, row.writeTo);
+        EXPECT_EQ(place.unreadable, row.unreadable);
     }
 }
