@@ -1,0 +1,40 @@
+#pragma once
+
+#include "color_value.h"
+
+#include <array>
+
+// The colour spaces of CSS Color 4, converted as browsers convert them. Double precision
+// throughout; a colour meets 8 bits only in toColorValue.
+namespace ColorSpaces {
+
+// Three components in the order their space names them: r, g, b; x, y, z; L, a, b; L, C, h.
+using Triple = std::array<double, 3>;
+
+// sRGB's transfer curve for one component, extended beyond [0, 1] by odd symmetry.
+double srgbToLinear(double encoded);
+double linearToSrgb(double linear);
+
+// Linear-light sRGB and CIE XYZ relative to D65.
+Triple linearSrgbToXyz(const Triple& rgb);
+Triple xyzToLinearSrgb(const Triple& xyz);
+
+// OKLab from XYZ (D65) and back: L 0 to 1 for black to white.
+Triple xyzToOklab(const Triple& xyz);
+Triple oklabToXyz(const Triple& lab);
+
+// Polar form of any Lab: the hue in degrees in [0, 360), 0 where the chroma is 0.
+Triple labToLch(const Triple& lab);
+Triple lchToLab(const Triple& lch);
+
+// The sRGB components 0 to 1 of an 8-bit colour.
+Triple srgbOf(ColorValue color);
+// The 8-bit colour a browser draws for sRGB components: each clipped to [0, 1] (the gamut
+// mapping of today's browsers), then rounded to the nearest of 256 steps.
+ColorValue toColorValue(const Triple& srgb);
+
+Triple oklabOf(ColorValue color);
+// deltaEOK: the Euclidean distance of two OKLab colours.
+double deltaEOK(const Triple& a, const Triple& b);
+
+} // namespace ColorSpaces
