@@ -68,8 +68,8 @@ double srgbToLinear(double encoded)
 double linearToSrgb(double linear)
 {
     const double magnitude = std::abs(linear);
-    const double encoded = magnitude <= 0.0031308 ? 12.92 * magnitude
-                                                  : 1.055 * std::pow(magnitude, 1 / 2.4) - 0.055;
+    const double encoded =
+        magnitude <= 0.0031308 ? 12.92 * magnitude : 1.055 * std::pow(magnitude, 1 / 2.4) - 0.055;
     return std::copysign(encoded, linear);
 }
 
