@@ -21,8 +21,22 @@ done
 
 unset DISPLAY XDG_SESSION_TYPE
 new_app wayland
+# NOTE: Qt's Wayland plugin starts EGL, which loads Mesa's driver and unloads it again at the
+# close, before the leak check at exit. What the driver keeps in its globals for as long as
+# it is loaded (on AMD Zen processors, the 128-byte table of L3 cache affinities its CPU
+# detection reallocs) then belongs to no module and reads as a leak that no suppression can
+# name. Under the sanitizer the driver is kept loaded to the end, so those blocks stay
+# reachable from its globals while every allocation of ours is still checked. Every name in
+# dri/ is a hard link of the one driver file, so this keeps whichever one EGL picks.
+preload=()
+if asan=$(ldd "$APP" | awk '$1 ~ /^libasan\.so/ { print $3; exit }') && [ -n "$asan" ]; then
+    driver=$(ls /usr/lib/*/dri/swrast_dri.so 2>/dev/null | head -n 1)
+    [ -n "$driver" ] || fail "Mesa's driver is missing (scripts/test installs libgl1-mesa-dri)"
+    # The sanitizer's runtime must come first in the list of libraries.
+    preload=("LD_PRELOAD=$asan:$driver")
+fi
 launch QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$socket" PAGETINT_EXIT_AFTER_SHOWN=1 \
-    2>"$E2E_WORK/stderr"
+    "${preload[@]}" 2>"$E2E_WORK/stderr"
 wait_exit "$PID" 15000
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE: $(cat "$E2E_WORK/stderr")"
 [ -s "$E2E_WORK/stderr" ] && fail "error output: $(cat "$E2E_WORK/stderr")"
