@@ -33,6 +33,27 @@ Triple srgbOf(ColorValue color);
 // mapping of today's browsers), then rounded to the nearest of 256 steps.
 ColorValue toColorValue(const Triple& srgb);
 
+// Bradford chromatic adaptation between the D65 white of sRGB and the D50 white of CIE Lab.
+Triple xyzD65ToD50(const Triple& xyz);
+Triple xyzD50ToD65(const Triple& xyz);
+
+// CIE Lab (L 0 to 100) and XYZ relative to D50.
+Triple labToXyzD50(const Triple& lab);
+
+// HSL and HWB: the hue in degrees (any value), the other two 0 to 1, over sRGB components.
+Triple hslToSrgb(const Triple& hsl);
+// The hue in [0, 360), 0 where the saturation is 0.
+Triple srgbToHsl(const Triple& srgb);
+Triple hwbToSrgb(const Triple& hwb);
+
+// The RGB spaces that CSS's color() names, each with its own primaries and transfer curve.
+enum class RgbSpace { Srgb, SrgbLinear, DisplayP3, A98Rgb, ProphotoRgb, Rec2020 };
+// XYZ (D65) of encoded components; values outside [0, 1] extend the curves by odd symmetry.
+Triple rgbToXyz(RgbSpace space, const Triple& encoded);
+
+// Encoded sRGB components of XYZ (D65), not yet brought into [0, 1].
+Triple xyzToSrgb(const Triple& xyz);
+
 Triple oklabOf(ColorValue color);
 // deltaEOK: the Euclidean distance of two OKLab colours.
 double deltaEOK(const Triple& a, const Triple& b);
