@@ -1,0 +1,16 @@
+#pragma once
+
+#include "body_colors.h"
+
+#include <string>
+
+// One colour in a functional form of CSS, without a line end, numbers separated by one
+// blank: "rgb(0 128 128)", "hsl(180 100% 25.1%)", "oklch(54.31% 0.09271 194.77)". Each reads
+// back to exactly the colour it was made from.
+std::string rgbFunctionText(ColorValue color);
+std::string hslFunctionText(ColorValue color);
+std::string oklchFunctionText(ColorValue color);
+
+// The five colours as custom properties of :root and the rules that use them, eleven lines
+// each ended by LF; the colour texts as the CSS form of the whole copy writes them.
+std::string customPropertiesText(const BodyColorSet& colors, bool useNames);
