@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "click_panel.h"
+#include "css_copy_forms.h"
 #include "desktop_integration.h"
 #include "dialog_module.h"
 #include "help_location.h"
@@ -79,6 +80,20 @@ void TForm1::buildMenu()
     Acopy = item(edit, "Acopy", MainTexts::Acopy, QKeySequence(Qt::CTRL | Qt::Key_A));
     Paste1 = item(edit, "Paste1", MainTexts::Paste1, QKeySequence(Qt::CTRL | Qt::Key_V));
     edit->addSeparator();
+    CopyVars =
+        item(edit, "CopyVars", MainTexts::CopyVars, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    QMenu* copyAs = edit->addMenu(MainTexts::CopyAs);
+    copyAs->setObjectName(QStringLiteral("CopyAs"));
+    copyAs->menuAction()->setObjectName(QStringLiteral("CopyAs"));
+    CopyRgb = item(copyAs, "CopyRgb", MainTexts::CopyRgb);
+    CopyHsl = item(copyAs, "CopyHsl", MainTexts::CopyHsl);
+    CopyOklch = item(copyAs, "CopyOklch", MainTexts::CopyOklch);
+    PasteCss =
+        item(edit, "PasteCss", MainTexts::PasteCss, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    // Both pastes read the same clipboard, so PasteCss follows every change of Paste1.
+    connect(Paste1, &QAction::changed, PasteCss,
+            [this] { PasteCss->setEnabled(Paste1->isEnabled()); });
+    edit->addSeparator();
     CancelBG = item(edit, "CancelBG", MainTexts::CancelBG);
 
     QMenu* show = menu("Show1", MainTexts::ShowMenu);
@@ -148,6 +163,11 @@ void TForm1::connectHandlers()
     connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
     connect(Acopy, &QAction::triggered, this, &TForm1::AcopyClick);
     connect(Paste1, &QAction::triggered, this, &TForm1::Paste1Click);
+    connect(CopyVars, &QAction::triggered, this, &TForm1::CopyVarsClick);
+    connect(CopyRgb, &QAction::triggered, this, [this] { copyColorForm(rgbFunctionText); });
+    connect(CopyHsl, &QAction::triggered, this, [this] { copyColorForm(hslFunctionText); });
+    connect(CopyOklch, &QAction::triggered, this, [this] { copyColorForm(oklchFunctionText); });
+    connect(PasteCss, &QAction::triggered, this, &TForm1::PasteCssClick);
     connect(CancelBG, &QAction::triggered, this, &TForm1::CancelBGClick);
     connect(Hview, &QAction::triggered, this, &TForm1::HviewClick);
     connect(Iview, &QAction::triggered, this, &TForm1::IviewClick);

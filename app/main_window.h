@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 class ClickPanel;
 class LegibilityWindow;
@@ -141,6 +142,10 @@ private:
     void AcopyClick();
     void Paste1Click();
     void enablePasteWhenClipboardHasText();
+    void CopyVarsClick();
+    void copyColorForm(std::string (*form)(ColorValue));
+    void PasteCssClick();
+    void copyText(const std::string& text);
 
     // Settings. The option switches kept as "1" or "0", in the order they are read and written.
     struct OptionKey {
@@ -231,6 +236,11 @@ private:
     QAction* Copy1 = nullptr;
     QAction* Acopy = nullptr;
     QAction* Paste1 = nullptr;
+    QAction* CopyVars = nullptr;
+    QAction* CopyRgb = nullptr;
+    QAction* CopyHsl = nullptr;
+    QAction* CopyOklch = nullptr;
+    QAction* PasteCss = nullptr;
     QAction* CancelBG = nullptr;
     QAction* Hview = nullptr;
     QAction* Iview = nullptr;

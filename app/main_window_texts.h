@@ -36,6 +36,12 @@ inline const QString Cundo = QStringLiteral("色を戻す");
 inline const QString Copy1 = QStringLiteral("単色コピー");
 inline const QString Acopy = QStringLiteral("全体コピー");
 inline const QString Paste1 = QStringLiteral("貼り付け");
+inline const QString CopyVars = QStringLiteral("CSS変数でｺﾋﾟｰ");
+inline const QString CopyAs = QStringLiteral("単色を形式でｺﾋﾟｰ(&F)");
+inline const QString CopyRgb = QStringLiteral("rgb()(&R)");
+inline const QString CopyHsl = QStringLiteral("hsl()(&H)");
+inline const QString CopyOklch = QStringLiteral("oklch()(&O)");
+inline const QString PasteCss = QStringLiteral("CSSから貼り付け");
 inline const QString CancelBG = QStringLiteral("背景画像の解除");
 inline const QString ShowMenu = QStringLiteral("表示(&D)");
 inline const QString Hview = QStringLiteral("HTMLﾌﾟﾚﾋﾞｭｰ(&H)");
@@ -55,5 +61,6 @@ inline const QString About1 = QStringLiteral("ﾊﾞｰｼﾞｮﾝ(&A)");
 inline const QString CloseWithoutSaving = QStringLiteral("設定を保存せずに終了しますか？");
 inline const QString ScreenPickUnavailable =
     QStringLiteral("このデスクトップでは画面の色を取得できません。");
+inline const QString NoCssColor = QStringLiteral("クリップボードにCSSの色が見つかりません。");
 inline const QString UndoAllocationFailed = QStringLiteral("Undoバッファが取得できませんでした");
 } // namespace MainTexts

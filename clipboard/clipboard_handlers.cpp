@@ -2,7 +2,12 @@
 #include "main_window.h"
 
 #include "copy_formats.h"
+#include "css_copy_forms.h"
+#include "css_reader.h"
+#include "main_window_texts.h"
 #include "paste_parser.h"
+#include "platform.h"
+#include "texts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,6 +48,48 @@ void TForm1::Paste1Click()
         SetBodyColors(result.bodyColors);
         if (result.anyAttributeRead)
             ColorPending = true;
+        SelectSlot(BGCOLOR);
+        return;
+    }
+}
+
+void TForm1::copyText(const std::string& text)
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    Paste1->setEnabled(true);
+}
+
+void TForm1::CopyVarsClick()
+{
+    copyText(customPropertiesText(m_body, Cusename->isChecked()));
+}
+
+void TForm1::copyColorForm(std::string (*form)(ColorValue))
+{
+    copyText(form(m_editColor));
+}
+
+void TForm1::PasteCssClick()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QByteArray text = data && data->hasText() ? data->text().toUtf8() : QByteArray();
+    const CssPasteResult result =
+        readCssPaste(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    switch (result.kind) {
+    case CssPasteResult::Kind::Nothing:
+        m_platform.messageBox(this, Texts::AppTitle, MainTexts::NoCssColor, Platform::Buttons::Ok,
+                              Platform::Icon::Exclamation);
+        return;
+    case CssPasteResult::Kind::EditorColor:
+        SetEditColor(result.editorColor);
+        ColorPending = true;
+        return;
+    case CssPasteResult::Kind::SlotColors:
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            if (result.slotColors[slot])
+                SetSlotColor(slot, *result.slotColors[slot]);
+        }
+        ColorPending = true;
         SelectSlot(BGCOLOR);
         return;
     }

@@ -74,7 +74,7 @@ bool opensBlock(T type)
 
 T closerOf(T opener)
 {
-    return opener == T::OpenSquare ? T::CloseSquare
+    return opener == T::OpenSquare  ? T::CloseSquare
            : opener == T::OpenCurly ? T::CloseCurly
                                     : T::CloseParen;
 }
@@ -84,9 +84,9 @@ T closerOf(T opener)
 // The 148 named colours of CSS: the table's names (but its own "honeydewtab") and these.
 std::optional<ColorValue> namedColor(std::string_view text, const CssToken& token)
 {
-    std::string name = token.escaped
-                           ? cssName(text, token)
-                           : std::string(text.substr(token.nameBegin, token.nameEnd - token.nameBegin));
+    std::string name =
+        token.escaped ? cssName(text, token)
+                      : std::string(text.substr(token.nameBegin, token.nameEnd - token.nameBegin));
     if (name.size() > 20)
         return std::nullopt;
     for (char& c : name)
@@ -96,10 +96,10 @@ std::optional<ColorValue> namedColor(std::string_view text, const CssToken& toke
     if (const auto c = ColorByName(name))
         return c;
     static constexpr std::pair<std::string_view, ColorValue> browserOnly[] = {
-        {"darkgrey", rgbColor(169, 169, 169)},      {"darkslategrey", rgbColor(47, 79, 79)},
-        {"dimgrey", rgbColor(105, 105, 105)},       {"grey", rgbColor(128, 128, 128)},
-        {"lightgray", rgbColor(211, 211, 211)},     {"lightslategrey", rgbColor(119, 136, 153)},
-        {"slategrey", rgbColor(112, 128, 144)},     {"rebeccapurple", rgbColor(102, 51, 153)},
+        {"darkgrey", rgbColor(169, 169, 169)},  {"darkslategrey", rgbColor(47, 79, 79)},
+        {"dimgrey", rgbColor(105, 105, 105)},   {"grey", rgbColor(128, 128, 128)},
+        {"lightgray", rgbColor(211, 211, 211)}, {"lightslategrey", rgbColor(119, 136, 153)},
+        {"slategrey", rgbColor(112, 128, 144)}, {"rebeccapurple", rgbColor(102, 51, 153)},
     };
     for (const auto& [word, color] : browserOnly) {
         if (name == word)
@@ -155,8 +155,8 @@ enum class Function { Rgb, Hsl, Hwb, Lab, Lch, Oklab, Oklch, Color };
 std::optional<Function> colorFunction(std::string_view text, const CssToken& token)
 {
     static constexpr std::pair<std::string_view, Function> names[] = {
-        {"rgb", Function::Rgb},     {"rgba", Function::Rgb},   {"hsl", Function::Hsl},
-        {"hsla", Function::Hsl},    {"hwb", Function::Hwb},    {"lab", Function::Lab},
+        {"rgb", Function::Rgb},     {"rgba", Function::Rgb},    {"hsl", Function::Hsl},
+        {"hsla", Function::Hsl},    {"hwb", Function::Hwb},     {"lab", Function::Lab},
         {"lch", Function::Lch},     {"oklab", Function::Oklab}, {"oklch", Function::Oklch},
         {"color", Function::Color},
     };
@@ -171,9 +171,12 @@ std::optional<ColorSpaces::RgbSpace> predefinedRgb(std::string_view text, const 
 {
     using ColorSpaces::RgbSpace;
     static constexpr std::pair<std::string_view, RgbSpace> names[] = {
-        {"srgb", RgbSpace::Srgb},           {"srgb-linear", RgbSpace::SrgbLinear},
-        {"display-p3", RgbSpace::DisplayP3}, {"a98-rgb", RgbSpace::A98Rgb},
-        {"prophoto-rgb", RgbSpace::ProphotoRgb}, {"rec2020", RgbSpace::Rec2020},
+        {"srgb", RgbSpace::Srgb},
+        {"srgb-linear", RgbSpace::SrgbLinear},
+        {"display-p3", RgbSpace::DisplayP3},
+        {"a98-rgb", RgbSpace::A98Rgb},
+        {"prophoto-rgb", RgbSpace::ProphotoRgb},
+        {"rec2020", RgbSpace::Rec2020},
     };
     for (const auto& [name, space] : names) {
         if (cssNameIs(text, token, name))
@@ -282,8 +285,7 @@ std::optional<Triple> functionSrgb(Function f, const ColorSpace& space, const Ar
 }
 
 // A colour function from the Function token at tokens[i]; i moves past its ")".
-std::optional<ColorValue> functionColor(std::string_view text, const Tokens& tokens,
-                                        std::size_t& i)
+std::optional<ColorValue> functionColor(std::string_view text, const Tokens& tokens, std::size_t& i)
 {
     const std::optional<Function> f = colorFunction(text, tokens[i]);
     if (!f)
@@ -453,8 +455,13 @@ std::optional<ColorValue> backgroundColor(std::string_view text, const Tokens& t
 
 // ---- Style sheets
 
-enum Target : unsigned { BodyTarget = 1, LinkTarget = 2, BareATarget = 4, VisitedTarget = 8,
-                         ActiveTarget = 16 };
+enum Target : unsigned {
+    BodyTarget = 1,
+    LinkTarget = 2,
+    BareATarget = 4,
+    VisitedTarget = 8,
+    ActiveTarget = 16
+};
 
 struct Declaration {
     std::size_t begin = 0; // the value, without "!important"

@@ -60,6 +60,12 @@ const MenuRow kMenu[] = {
     {"Copy1", "単色コピー", QKeySequence(Qt::CTRL | Qt::Key_C), false, true},
     {"Acopy", "全体コピー", QKeySequence(Qt::CTRL | Qt::Key_A), false, true},
     {"Paste1", "貼り付け", QKeySequence(Qt::CTRL | Qt::Key_V), false, false},
+    {"CopyVars", "CSS変数でｺﾋﾟｰ", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), false, true},
+    {"CopyAs", "単色を形式でｺﾋﾟｰ(&F)", {}, false, true},
+    {"CopyRgb", "rgb()(&R)", {}, false, true},
+    {"CopyHsl", "hsl()(&H)", {}, false, true},
+    {"CopyOklch", "oklch()(&O)", {}, false, true},
+    {"PasteCss", "CSSから貼り付け", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), false, false},
     {"CancelBG", "背景画像の解除", {}, false, false},
     {"Hview", "HTMLﾌﾟﾚﾋﾞｭｰ(&H)", {}, false, true},
     {"Iview", "画像ﾌﾟﾚﾋﾞｭｰ(&I)", {}, false, false},
@@ -173,6 +179,7 @@ TEST_F(WindowTest, StartWithoutClipboardTextLeavesPasteDisabledUntilACopy)
     EXPECT_TRUE(paste->isEnabled());
     QGuiApplication::clipboard()->clear();
     EXPECT_TRUE(paste->isEnabled()) << "once enabled it stays enabled";
+    EXPECT_TRUE(find<QAction>("PasteCss")->isEnabled()) << "it follows Paste1";
 }
 
 TEST_F(WindowTest, StartWithClipboardTextEnablesPaste)
@@ -180,4 +187,5 @@ TEST_F(WindowTest, StartWithClipboardTextEnablesPaste)
     QGuiApplication::clipboard()->setText(QStringLiteral("#123456"));
     start();
     EXPECT_TRUE(find<QAction>("Paste1")->isEnabled());
+    EXPECT_TRUE(find<QAction>("PasteCss")->isEnabled());
 }
