@@ -31,7 +31,46 @@ std::string headBlock(int n)
     return block;
 }
 
+// One block of a site's style sheet; none of its top-level rules is for body or links.
+std::string sheetBlock(int n)
+{
+    char block[1024];
+    const int written = std::snprintf(
+        block, sizeof block,
+        "/* Cards, block %d: \"quoted\" text, a { color: red } and url(x) in a comment */\n"
+        ".card-%05d > .title, #nav-%d li:hover a { color: #%06x; margin: %dpx %dpx 0 auto; "
+        "font: 14px/1.5 \"Noto Sans\", sans-serif; background: url(\"img/bg-%d.png\") "
+        "no-repeat right top / 50%% auto; }\n"
+        "@media (max-width: %dpx) { .card-%05d { display: none; padding: calc(1em + %dpx); } "
+        "body { color: #%06x; } }\n"
+        "%s",
+        n, n, n % 40, (n * 2654435761u) & 0xFFFFFFu, n % 17, n % 23, n, 400 + n % 800, n, n % 9,
+        (n * 40503u) & 0xFFFFFFu,
+        n % 16 == 0 ? ":root { --space: 4px; --accent: #1e90ff; }\n" : "");
+    return std::string(block, static_cast<std::size_t>(written));
+}
+
 } // namespace
+
+std::string styleSheetWithBodyAtEnd(std::size_t totalBytes, const BodyColorSet& colors)
+{
+    const std::string tail = "body { background: " + colorHexLower(colors[BGCOLOR]) +
+                             "; color: " + colorHexLower(colors[TEXT]) +
+                             "; }\na:link { color: " + colorHexLower(colors[LINK]) +
+                             "; }\na:visited { color: " + colorHexLower(colors[VLINK]) +
+                             "; }\na:active { color: " + colorHexLower(colors[ALINK]) + "; }\n";
+    std::string sheet;
+    sheet.reserve(totalBytes);
+    for (int n = 0;; ++n) {
+        const std::string block = sheetBlock(n);
+        if (sheet.size() + block.size() + tail.size() > totalBytes)
+            break;
+        sheet += block;
+    }
+    if (sheet.size() + tail.size() < totalBytes)
+        sheet.append(totalBytes - sheet.size() - tail.size(), '\n');
+    return sheet + tail;
+}
 
 std::string htmlDocumentWithBodyAtEnd(std::size_t totalBytes, const BodyColorSet& colors)
 {

@@ -20,6 +20,11 @@ inline constexpr BodyColorSet DocumentColors = {rgbColor(0, 128, 128), rgbColor(
 // Pages shorter than the fixed head and tail are not made: the size grows to fit them.
 std::string htmlDocumentWithBodyAtEnd(std::size_t totalBytes, const BodyColorSet& colors);
 
+// A style sheet of exactly `totalBytes` bytes: rules for classes and ids, @media blocks (with a
+// body rule inside), custom properties, comments, strings and url()s, and at its very end the
+// top-level rules that give `colors`: body, then a:link, a:visited and a:active.
+std::string styleSheetWithBodyAtEnd(std::size_t totalBytes, const BodyColorSet& colors);
+
 // The name of the i-th generated scheme: four shapes (ASCII, kanji, lower-case with
 // dashes, full-width letters), all different without regard to case, all storable.
 QString generatedSchemeName(int i);

@@ -1,5 +1,6 @@
 #include "bench_inputs.h"
 
+#include "css_reader.h"
 #include "paste_parser.h"
 #include "scheme_value.h"
 #include "settings_store.h"
@@ -79,6 +80,23 @@ SettingsStore writtenAndReadBack(const QStringList& lines, qint64* fileSize)
     const std::optional<QString> text = readTextFile(path, &error);
     EXPECT_TRUE(text.has_value()) << error.toStdString();
     return SettingsStore::fromText(text.value_or(QString()));
+}
+
+TEST(GeneratedStyleSheet, HasTheExactSizeAndReadsToItsColours)
+{
+    const BodyColorSet colors = {rgbColor(1, 2, 3), rgbColor(0xAB, 0xCD, 0xEF), 0,
+                                 rgbColor(255, 255, 255), rgbColor(9, 8, 7)};
+    for (const std::size_t bytes :
+         {std::size_t(2'000), std::size_t(4'097), std::size_t(1'000'000)}) {
+        SCOPED_TRACE(bytes);
+        const std::string sheet = styleSheetWithBodyAtEnd(bytes, colors);
+        EXPECT_EQ(sheet.size(), bytes);
+        const CssPasteResult result = readCssPaste(sheet);
+        ASSERT_EQ(result.kind, CssPasteResult::Kind::SlotColors);
+        for (int slot = 0; slot < SlotCount; ++slot)
+            EXPECT_EQ(result.slotColors[slot], colors[slot]) << slot;
+        EXPECT_GT(sheet.rfind("body {"), sheet.rfind("}\n@media")) << "the body rule comes last";
+    }
 }
 
 TEST(GeneratedSettings, TenThousandSchemesReadBackWhole)

@@ -27,9 +27,10 @@ const Measurement* usable(const Measurements& all, const std::string& name, std:
     return &it->second;
 }
 
-BudgetLine throughputLine(const Measurements& all, const std::string& what, const std::string& name)
+BudgetLine throughputLine(const Measurements& all, const std::string& what, const std::string& name,
+                          double minimum = MinPasteMegabytesPerSecond)
 {
-    BudgetLine line{what, {}, format(">= %.0f MB/s", MinPasteMegabytesPerSecond), false};
+    BudgetLine line{what, {}, format(">= %.0f MB/s", minimum), false};
     const Measurement* m = usable(all, name, line.measured);
     if (!m)
         return line;
@@ -39,20 +40,20 @@ BudgetLine throughputLine(const Measurements& all, const std::string& what, cons
     }
     const double megabytes = *m->bytesPerSecond / 1e6;
     line.measured = format("%.0f MB/s", megabytes);
-    line.met = megabytes >= MinPasteMegabytesPerSecond;
+    line.met = megabytes >= minimum;
     return line;
 }
 
-BudgetLine growthLine(const Measurements& all)
+BudgetLine growthLine(const Measurements& all,
+                      const std::string& what = "paste parser, 10 MB per-byte time over 1 MB's",
+                      const std::string& smallName = BenchNames::ParsePaste1MB,
+                      const std::string& largeName = BenchNames::ParsePaste10MB)
 {
-    BudgetLine line{"paste parser, 10 MB per-byte time over 1 MB's",
-                    {},
-                    format("<= %.2f x", MaxPastePerByteGrowth),
-                    false};
-    const Measurement* small = usable(all, BenchNames::ParsePaste1MB, line.measured);
+    BudgetLine line{what, {}, format("<= %.2f x", MaxPastePerByteGrowth), false};
+    const Measurement* small = usable(all, smallName, line.measured);
     if (!small)
         return line;
-    const Measurement* large = usable(all, BenchNames::ParsePaste10MB, line.measured);
+    const Measurement* large = usable(all, largeName, line.measured);
     if (!large)
         return line;
     if (!small->bytesPerSecond || !large->bytesPerSecond || *large->bytesPerSecond <= 0) {
@@ -74,6 +75,18 @@ BudgetLine timeLine(const Measurements& all, const std::string& what, const std:
     if (!m)
         return line;
     line.measured = format("%.2f ms", m->secondsPerIteration * 1e3);
+    line.met = m->secondsPerIteration < maxSeconds;
+    return line;
+}
+
+BudgetLine microsecondsLine(const Measurements& all, const std::string& what,
+                            const std::string& name, double maxSeconds)
+{
+    BudgetLine line{what, {}, format("< %g us", maxSeconds * 1e6), false};
+    const Measurement* m = usable(all, name, line.measured);
+    if (!m)
+        return line;
+    line.measured = format("%.2f us", m->secondsPerIteration * 1e6);
     line.met = m->secondsPerIteration < maxSeconds;
     return line;
 }
@@ -104,6 +117,14 @@ std::vector<BudgetLine> evaluateBudgets(const Measurements& all)
                  MaxAddSecondsWith10k),
         timeLine(all, "scheme added to 10,000, sorted", BenchNames::Add10kSorted,
                  MaxAddSecondsWith10k),
+        throughputLine(all, "CSS reader, 1 MB sheet, body at the end", BenchNames::ReadCss1MB,
+                       MinCssMegabytesPerSecond),
+        throughputLine(all, "CSS reader, 10 MB sheet, body at the end", BenchNames::ReadCss10MB,
+                       MinCssMegabytesPerSecond),
+        growthLine(all, "CSS reader, 10 MB per-byte time over 1 MB's", BenchNames::ReadCss1MB,
+                   BenchNames::ReadCss10MB),
+        microsecondsLine(all, "CSS reader, one colour text", BenchNames::ReadCssColor,
+                         MaxCssColorSeconds),
     };
 }
 

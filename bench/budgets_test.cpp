@@ -17,6 +17,9 @@ Measurements passing()
         {BenchNames::Start10kSorted, {0.06, std::nullopt, {}}},
         {BenchNames::Add10k, {0.0011, std::nullopt, {}}},
         {BenchNames::Add10kSorted, {0.0023, std::nullopt, {}}},
+        {BenchNames::ReadCss1MB, {0.004, 250e6, {}}},
+        {BenchNames::ReadCss10MB, {0.044, 227e6, {}}},
+        {BenchNames::ReadCssColor, {0.4e-6, std::nullopt, {}}},
     };
 }
 
@@ -33,7 +36,11 @@ TEST(Budgets, TableOfAPassingRun)
               "window built and shown, 10,000 schemes          40.00 ms  < 100 ms     ok\n"
               "window built and shown, 10,000 schemes sorted   60.00 ms  < 100 ms     ok\n"
               "scheme added to 10,000, stored order             1.10 ms  < 5 ms       ok\n"
-              "scheme added to 10,000, sorted                   2.30 ms  < 5 ms       ok\n");
+              "scheme added to 10,000, sorted                   2.30 ms  < 5 ms       ok\n"
+              "CSS reader, 1 MB sheet, body at the end         250 MB/s  >= 100 MB/s  ok\n"
+              "CSS reader, 10 MB sheet, body at the end        227 MB/s  >= 100 MB/s  ok\n"
+              "CSS reader, 10 MB per-byte time over 1 MB's       1.10 x  <= 1.50 x    ok\n"
+              "CSS reader, one colour text                      0.40 us  < 2 us       ok\n");
 }
 
 struct BoundaryCase {
@@ -67,13 +74,18 @@ TEST(Budgets, Boundaries)
         {"5 ms add is too slow", BenchNames::Add10k, {0.005, std::nullopt, {}}, 6, false},
         {"4.9 ms add", BenchNames::Add10k, {0.0049, std::nullopt, {}}, 6, true},
         {"sorted add too slow", BenchNames::Add10kSorted, {0.02, std::nullopt, {}}, 7, false},
+        {"100 MB/s of CSS is enough", BenchNames::ReadCss1MB, {0.01, 100e6, {}}, 8, true},
+        {"CSS just under 100 MB/s", BenchNames::ReadCss10MB, {0.1, 99.9e6, {}}, 9, false},
+        {"CSS growth over 1.5 x", BenchNames::ReadCss10MB, {0.07, 250e6 / 1.51, {}}, 10, false},
+        {"1.99 us colour", BenchNames::ReadCssColor, {1.99e-6, std::nullopt, {}}, 11, true},
+        {"2 us colour is too slow", BenchNames::ReadCssColor, {2e-6, std::nullopt, {}}, 11, false},
     };
     for (const BoundaryCase& c : cases) {
         SCOPED_TRACE(c.label);
         Measurements all = passing();
         all[c.name] = c.measurement;
         const std::vector<BudgetLine> lines = evaluateBudgets(all);
-        ASSERT_EQ(lines.size(), 8u);
+        ASSERT_EQ(lines.size(), 12u);
         EXPECT_EQ(lines[c.line].met, c.met);
         EXPECT_EQ(allMet(lines), c.met);
     }
