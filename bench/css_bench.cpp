@@ -33,9 +33,15 @@ void readCssSheetBench(benchmark::State& state)
 void readCssColorBench(benchmark::State& state)
 {
     static const char* const texts[] = {
-        "#1e90ff",           "dodgerblue",         "rgb(30 144 255)",
-        "rgba(30, 144, 255, 0.5)", "hsl(209.6 100% 55.88%)", "oklch(65.2% 0.19012 253.21)",
-        "lab(59.4 9.9 -64.3)", "color(display-p3 0.2 0.55 0.98)", "\"hwb(210 12% 0%)\";",
+        "#1e90ff",
+        "dodgerblue",
+        "rgb(30 144 255)",
+        "rgba(30, 144, 255, 0.5)",
+        "hsl(209.6 100% 55.88%)",
+        "oklch(65.2% 0.19012 253.21)",
+        "lab(59.4 9.9 -64.3)",
+        "color(display-p3 0.2 0.55 0.98)",
+        "\"hwb(210 12% 0%)\";",
     };
     std::size_t i = 0;
     for (auto _ : state) {

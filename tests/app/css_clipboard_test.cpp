@@ -17,18 +17,19 @@ TEST_F(WindowTest, CssCopiesPutTheirExactTextsAndEnableBothPastes)
 {
     start();
     find<QAction>("CopyVars")->trigger();
-    EXPECT_EQ(clipboardText(), QStringLiteral(":root {\n"
-                                              "  --bgcolor: #008080;\n"
-                                              "  --text: #ffffff;\n"
-                                              "  --link: #0000ff;\n"
-                                              "  --vlink: #00ffff;\n"
-                                              "  --alink: #ff00ff;\n"
-                                              "}\n"
-                                              "body { background: var(--bgcolor); color: var(--text); }\n"
-                                              "A         { color: var(--link); }\n"
-                                              "A:link    { color: var(--link); }\n"
-                                              "A:visited { color: var(--vlink); }\n"
-                                              "A:active  { color: var(--alink); }\n"));
+    EXPECT_EQ(clipboardText(),
+              QStringLiteral(":root {\n"
+                             "  --bgcolor: #008080;\n"
+                             "  --text: #ffffff;\n"
+                             "  --link: #0000ff;\n"
+                             "  --vlink: #00ffff;\n"
+                             "  --alink: #ff00ff;\n"
+                             "}\n"
+                             "body { background: var(--bgcolor); color: var(--text); }\n"
+                             "A         { color: var(--link); }\n"
+                             "A:link    { color: var(--link); }\n"
+                             "A:visited { color: var(--vlink); }\n"
+                             "A:active  { color: var(--alink); }\n"));
     EXPECT_TRUE(find<QAction>("Paste1")->isEnabled());
     EXPECT_TRUE(find<QAction>("PasteCss")->isEnabled());
     find<QAction>("Cusename")->trigger();
@@ -37,9 +38,10 @@ TEST_F(WindowTest, CssCopiesPutTheirExactTextsAndEnableBothPastes)
 
     form->SetEditColor(rgbColor(0x1E, 0x90, 0xFF)); // unapplied: the editor colour counts
     find<QAction>("ColDQ")->trigger();
-    const std::pair<const char*, const char*> forms[] = {{"CopyRgb", "rgb(30 144 255)"},
-                                                         {"CopyHsl", "hsl(209.6 100% 55.88%)"},
-                                                         {"CopyOklch", "oklch(65.2% 0.19012 253.21)"}};
+    const std::pair<const char*, const char*> forms[] = {
+        {"CopyRgb", "rgb(30 144 255)"},
+        {"CopyHsl", "hsl(209.6 100% 55.88%)"},
+        {"CopyOklch", "oklch(65.2% 0.19012 253.21)"}};
     for (const auto& [name, text] : forms) {
         find<QAction>(name)->trigger();
         EXPECT_EQ(clipboardText(), QLatin1String(text)) << name;
@@ -73,8 +75,8 @@ TEST_F(WindowTest, PasteCssReadsAColourAStyleSheetOrSaysThereIsNone)
     // Slots the sheet does not name keep their colours.
     QGuiApplication::clipboard()->setText(QStringLiteral("a:visited { color: red }"));
     pasteCss->trigger();
-    EXPECT_EQ(form->bodyColors(), (BodyColorSet{copied[0], copied[1], copied[2], rgbColor(255, 0, 0),
-                                                copied[4]}));
+    EXPECT_EQ(form->bodyColors(),
+              (BodyColorSet{copied[0], copied[1], copied[2], rgbColor(255, 0, 0), copied[4]}));
 
     QGuiApplication::clipboard()->setText(QStringLiteral("body { color: transparent }"));
     const ColorValue edited = form->editColor();

@@ -24,30 +24,63 @@ struct ColorCase {
 
 // What headless Chromium paints for each text (scripts/browser-colors), or no colour.
 const ColorCase kColors[] = {
-    {"#0f0a", hex(0x00FF00)}, {"#AbCdEf", hex(0xABCDEF)}, {"#12345678", hex(0x123456)},
-    {"#12345", none}, {"ReBeccaPurple", hex(0x663399)}, {"DarkSlateGrey", hex(0x2F4F4F)},
-    {"honeydewtab", none}, {"transparent", none}, {"currentcolor", none}, {"r\\65 d", hex(0xFF0000)},
-    {" red ", hex(0xFF0000)}, {"rgb(0, 128, 128)", hex(0x008080)},
-    {"RGBA(0 128 128 / 50%)", hex(0x008080)}, {"rgb(none 128 none)", hex(0x008000)},
-    {"rgb(none, 128, 128)", none}, {"rgb(50%, 25, 100%)", none}, {"rgb(50% 25 100%)", hex(0x8019FF)},
-    {"rgb(12.5 0 0)", hex(0x0D0000)}, {"rgb(300 -20 1e2)", hex(0xFF0064)},
-    {"rgb(0 128 128", hex(0x008080)}, {"rgb(0 128)", none}, {"rgb(0,128,128,)", none},
-    {"rgb(10deg 0 0)", none}, {"rgb(1 2 3 / 4 / 5)", none}, {"rgb (1 2 3)", none},
-    {"hsla(180, 100%, 25.1%, 0.3)", hex(0x008080)}, {"hsl(3.14159rad 100% 50%)", hex(0x00FFFF)},
-    {"hsl(200grad 100% 50%)", hex(0x00FFFF)}, {"hsl(-0.5turn 100% 50%)", hex(0x00FFFF)},
-    {"hsl(120 100 50)", hex(0x00FF00)}, {"hsl(120, 100, 50)", none},
-    {"hsl(120 150% 50%)", hex(0x00FF00)}, {"hwb(194 20% 30%)", hex(0x3395B3)},
-    {"hwb(120, 20%, 30%)", none}, {"lab(29.2345% 39.3825 20.0664)", hex(0x7D2329)},
-    {"lab(50% 125% -125%)", hex(0xE400FF)}, {"lab(110 0 0)", hex(0xFFFFFF)},
-    {"lch(52.2345% 72.2 56.2)", hex(0xC65D06)}, {"lch(50% -30 270)", hex(0x777777)},
-    {"oklab(59.69% 0.1007 0.1191)", hex(0xC65D07)}, {"oklab(50% 100% -100%)", hex(0xCD00FF)},
-    {"oklch(70% 0.1 200)", hex(0x40B1B7)}, {"oklch(0.7 0.1 0.6turn)", hex(0x47AEC6)},
-    {"oklch(70% 0.1 none / none)", hex(0xD2849C)}, {"color(srgb 0% 50% 50%)", hex(0x008080)},
-    {"color(srgb-linear 0.2 0.4 0.6)", hex(0x7CAACB)}, {"color(display-p3 1 0 0)", hex(0xFF0000)},
-    {"color(a98-rgb 0.3 0.6 0.9)", hex(0x009AE9)}, {"color(prophoto-rgb 0.4 0.6 0.8)", hex(0x00B2DC)},
-    {"color(rec2020 0.01 0.05 0.07)", hex(0x001D22)}, {"color(xyz 0.2 0.3 0.4)", hex(0x00A7A4)},
-    {"color(xyz-d50 0.2 0.3 0.4)", hex(0x00A8BD)}, {"color(unknown 0.2 0.3 0.4)", none},
-    {"color(srgb 0.2 0.3)", none}, {"rgb(1e999 0 0)", hex(0xFF0000)}, {"", none}, {"red blue", none},
+    {"#0f0a", hex(0x00FF00)},
+    {"#AbCdEf", hex(0xABCDEF)},
+    {"#12345678", hex(0x123456)},
+    {"#12345", none},
+    {"ReBeccaPurple", hex(0x663399)},
+    {"DarkSlateGrey", hex(0x2F4F4F)},
+    {"honeydewtab", none},
+    {"transparent", none},
+    {"currentcolor", none},
+    {"r\\65 d", hex(0xFF0000)},
+    {" red ", hex(0xFF0000)},
+    {"rgb(0, 128, 128)", hex(0x008080)},
+    {"RGBA(0 128 128 / 50%)", hex(0x008080)},
+    {"rgb(none 128 none)", hex(0x008000)},
+    {"rgb(none, 128, 128)", none},
+    {"rgb(50%, 25, 100%)", none},
+    {"rgb(50% 25 100%)", hex(0x8019FF)},
+    {"rgb(12.5 0 0)", hex(0x0D0000)},
+    {"rgb(300 -20 1e2)", hex(0xFF0064)},
+    {"rgb(0 128 128", hex(0x008080)},
+    {"rgb(0 128)", none},
+    {"rgb(0,128,128,)", none},
+    {"rgb(10deg 0 0)", none},
+    {"rgb(1 2 3 / 4 / 5)", none},
+    {"rgb (1 2 3)", none},
+    {"hsla(180, 100%, 25.1%, 0.3)", hex(0x008080)},
+    {"hsl(3.14159rad 100% 50%)", hex(0x00FFFF)},
+    {"hsl(200grad 100% 50%)", hex(0x00FFFF)},
+    {"hsl(-0.5turn 100% 50%)", hex(0x00FFFF)},
+    {"hsl(120 100 50)", hex(0x00FF00)},
+    {"hsl(120, 100, 50)", none},
+    {"hsl(120 150% 50%)", hex(0x00FF00)},
+    {"hwb(194 20% 30%)", hex(0x3395B3)},
+    {"hwb(120, 20%, 30%)", none},
+    {"lab(29.2345% 39.3825 20.0664)", hex(0x7D2329)},
+    {"lab(50% 125% -125%)", hex(0xE400FF)},
+    {"lab(110 0 0)", hex(0xFFFFFF)},
+    {"lch(52.2345% 72.2 56.2)", hex(0xC65D06)},
+    {"lch(50% -30 270)", hex(0x777777)},
+    {"oklab(59.69% 0.1007 0.1191)", hex(0xC65D07)},
+    {"oklab(50% 100% -100%)", hex(0xCD00FF)},
+    {"oklch(70% 0.1 200)", hex(0x40B1B7)},
+    {"oklch(0.7 0.1 0.6turn)", hex(0x47AEC6)},
+    {"oklch(70% 0.1 none / none)", hex(0xD2849C)},
+    {"color(srgb 0% 50% 50%)", hex(0x008080)},
+    {"color(srgb-linear 0.2 0.4 0.6)", hex(0x7CAACB)},
+    {"color(display-p3 1 0 0)", hex(0xFF0000)},
+    {"color(a98-rgb 0.3 0.6 0.9)", hex(0x009AE9)},
+    {"color(prophoto-rgb 0.4 0.6 0.8)", hex(0x00B2DC)},
+    {"color(rec2020 0.01 0.05 0.07)", hex(0x001D22)},
+    {"color(xyz 0.2 0.3 0.4)", hex(0x00A7A4)},
+    {"color(xyz-d50 0.2 0.3 0.4)", hex(0x00A8BD)},
+    {"color(unknown 0.2 0.3 0.4)", none},
+    {"color(srgb 0.2 0.3)", none},
+    {"rgb(1e999 0 0)", hex(0xFF0000)},
+    {"", none},
+    {"red blue", none},
 };
 
 struct SheetCase {
@@ -82,8 +115,8 @@ const SheetCase kSheets[] = {
     {"rule lists, any case", "A:Link, BODY { color: red } a:ACTIVE,p{color:#00f}",
      slots(none, Red, Red, none, Blue)},
     {"a:link over a bare a", "a:link { color: red } a { color: blue }", slots(none, none, Red)},
-    {"later wins, !important wins", "body { color: red !important; color: blue } body { color: lime }",
-     slots(none, Red)},
+    {"later wins, !important wins",
+     "body { color: red !important; color: blue } body { color: lime }", slots(none, Red)},
     {"an unreadable value is passed over", "body { background-color: red; background: nonsense }",
      slots(Red, none)},
     {"the colour in the shorthand's last layer",
@@ -93,8 +126,8 @@ const SheetCase kSheets[] = {
      ":root { --a: var(--b, red); --b: var(--a, blue) } body { color: var(--a, lime); "
      "background: var(--b) }",
      slots(none, Lime)},
-    {"var() nested, in a function", ":root{--g: 255; --rgb: 0 var(--g) 0}body{color:rgb(var(--rgb))}",
-     slots(none, Lime)},
+    {"var() nested, in a function",
+     ":root{--g: 255; --rgb: 0 var(--g) 0}body{color:rgb(var(--rgb))}", slots(none, Lime)},
     {"@media and nested rules passed over",
      "@media (prefers-color-scheme: dark) { body { color: red } } body { color: blue; a:hover "
      "{ color: red } }",
@@ -130,7 +163,8 @@ TEST(CssReader, StyleSheetsGiveTheirSlotColors)
         for (const std::string& text :
              {wholeCopyText(colors, true, names), customPropertiesText(colors, names)}) {
             SCOPED_TRACE(text);
-            EXPECT_EQ(readCssPaste(text), slots(colors[0], colors[1], colors[2], colors[3], colors[4]));
+            EXPECT_EQ(readCssPaste(text),
+                      slots(colors[0], colors[1], colors[2], colors[3], colors[4]));
         }
     }
 }
@@ -141,7 +175,8 @@ TEST(CssReader, EverySingleColorFormReadsBack)
     for (int i = 0; i < 1'000'000 + 256; ++i) {
         const ColorValue c =
             i < 256 ? rgbColor(i, i, i) : static_cast<ColorValue>(random() & 0xFFFFFFu);
-        for (const std::string& text : {rgbFunctionText(c), hslFunctionText(c), oklchFunctionText(c)}) {
+        for (const std::string& text :
+             {rgbFunctionText(c), hslFunctionText(c), oklchFunctionText(c)}) {
             const CssPasteResult result = readCssPaste(text);
             if (result != editor(c))
                 FAIL() << colorHex(c) << " written as " << text;
