@@ -130,6 +130,7 @@ std::optional<ColorValue> hexColor(std::string_view text, const CssToken& token)
     }
 }
 
+// The arguments of a colour function, as read before their function's rules are checked.
 enum class Arg { Number, Percent, Angle, None, Comma, Slash };
 struct Argument {
     Arg kind;
@@ -247,7 +248,7 @@ std::optional<Triple> functionSrgb(Function f, const ColorSpace& space, const Ar
     case Function::Oklab:
     case Function::Lch:
     case Function::Oklch: {
-        const bool ok = f == Function::Lab || f == Function::Oklab;
+        const bool rectangular = f == Function::Lab || f == Function::Oklab;
         const bool polar = f == Function::Lch || f == Function::Oklch;
         const bool oklab = f == Function::Oklab || f == Function::Oklch;
         if (!isNumberOrPercent(c[0], true) || !isNumberOrPercent(c[1], true) ||
@@ -257,7 +258,7 @@ std::optional<Triple> functionSrgb(Function f, const ColorSpace& space, const Ar
         const double lightnessFull = oklab ? 1 : 100;
         const double chromaFull = oklab ? 0.4 : polar ? 150 : 125;
         Triple lab = {std::clamp(channel(c[0], lightnessFull), 0.0, lightnessFull),
-                      channel(c[1], chromaFull), ok ? channel(c[2], chromaFull) : 0};
+                      channel(c[1], chromaFull), rectangular ? channel(c[2], chromaFull) : 0};
         if (polar) {
             lab[1] = std::max(lab[1], 0.0);
             lab = lchToLab({lab[0], lab[1], c[2].kind == Arg::None ? 0 : c[2].value});
@@ -344,6 +345,7 @@ std::optional<ColorValue> functionColor(std::string_view text, const Tokens& tok
     if (i < tokens.size())
         ++i;
 
+    // Either the comma-separated legacy form or the modern one with its optional "/ alpha".
     Argument components[3];
     bool legacy = false;
     std::optional<Argument> alpha;
@@ -891,9 +893,12 @@ private:
 
     std::string_view m_text;
     CssTokenizer m_tokens;
+    // One token of look-ahead: a declaration is told from a nested rule by what follows.
     CssToken m_peeked;
     bool m_hasPeeked = false;
-    std::vector<T> m_closers;
+    std::vector<T> m_closers; // the blocks open around the current token: no recursion
+    // Every declaration that may set a slot, in order; they are weighed at the end, when all
+    // custom properties are known.
     std::vector<Candidate> m_candidates[SlotCount];
     std::unordered_map<std::string, CustomProperty> m_custom;
     std::vector<CustomProperty*> m_resolving;

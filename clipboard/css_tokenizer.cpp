@@ -96,11 +96,13 @@ CssTokenizer::CssTokenizer(std::string_view text, std::size_t begin, std::size_t
 {
 }
 
+// A backslash escapes anything but a line end; at the end of the text it stands for U+FFFD.
 bool CssTokenizer::validEscape(std::size_t i) const
 {
     return i < m_end && m_text[i] == '\\' && !(i + 1 < m_end && isNewline(m_text[i + 1]));
 }
 
+// "-" starts a name when a name byte, a second "-" (custom properties) or an escape follows.
 bool CssTokenizer::startsName(std::size_t i) const
 {
     if (i >= m_end)
@@ -112,6 +114,7 @@ bool CssTokenizer::startsName(std::size_t i) const
     return classOf(c) == NameStart || validEscape(i);
 }
 
+// A sign or a point starts a number only with a digit after it: "+.5", but not "+a" or ".".
 bool CssTokenizer::startsNumber(std::size_t i) const
 {
     const char c = at(i);
@@ -133,6 +136,7 @@ void CssTokenizer::skipEscape()
         ++m_pos; // any other byte stands for itself; UTF-8 trail bytes follow as name bytes
         return;
     }
+    // Up to six hex digits, and one white space after them that belongs to the escape.
     for (int n = 0; n < 6 && m_pos < m_end && hexValue(m_text[m_pos]) >= 0; ++n)
         ++m_pos;
     if (m_pos < m_end && isSpace(m_text[m_pos])) {
@@ -178,6 +182,8 @@ CssToken CssTokenizer::identLike(std::size_t begin)
     return url(begin, token.nameEnd);
 }
 
+// An unquoted url(...): a quote, a "(" or a blank inside makes it a bad url, whose rest is
+// still consumed up to its ")" so that it cannot swallow the rules after it.
 CssToken CssTokenizer::url(std::size_t begin, std::size_t nameEnd)
 {
     CssToken token;
@@ -249,6 +255,7 @@ CssToken CssTokenizer::string(std::size_t begin, char quote)
     return token;
 }
 
+// [+-] digits [. digits] [e [+-] digits], then a unit ("12px"), a "%" or nothing.
 CssToken CssTokenizer::numeric(std::size_t begin)
 {
     if (m_text[m_pos] == '+' || m_text[m_pos] == '-')
@@ -325,7 +332,7 @@ CssToken CssTokenizer::next()
         case '\'':
             ++m_pos;
             return string(begin, c);
-        case '#':
+        case '#': // a hash needs a name after it; "#" alone is a delim
             if (m_pos + 1 < m_end && (isNameChar(m_text[m_pos + 1]) || validEscape(m_pos + 1))) {
                 ++m_pos;
                 token.type = CssTokenType::Hash;
@@ -370,7 +377,7 @@ CssToken CssTokenizer::next()
             if (startsName(m_pos))
                 return identLike(begin);
             break;
-        case '<':
+        case '<': // "<!--" and "-->" are tokens of their own, left from HTML's style elements
             if (m_end - m_pos >= 4 && m_text.substr(m_pos + 1, 3) == "!--") {
                 m_pos += 4;
                 token.type = CssTokenType::Cdo;
