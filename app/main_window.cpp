@@ -11,7 +11,6 @@
 #include "named_color_table.h"
 #include "palette_view.h"
 #include "platform.h"
-#include "resources.h"
 #include "secondary_windows.h"
 #include "settings_store.h"
 #include "texts.h"
@@ -189,7 +188,6 @@ void TForm1::FormCreate()
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
     m_tempPagePath = previewPagePath(m_platform.tempFolder());
-    m_spoitCursor = Resources::spoitCursor();
 }
 
 void TForm1::finishCreation()

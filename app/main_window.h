@@ -4,7 +4,6 @@
 #include "color_undo_stack.h"
 
 #include <QCollator>
-#include <QCursor>
 #include <QMainWindow>
 #include <QString>
 
@@ -13,6 +12,7 @@
 #include <string>
 
 class ClickPanel;
+class Eyedropper;
 class LegibilityWindow;
 class PaletteView;
 class Platform;
@@ -135,6 +135,7 @@ private:
     void BitBtn1MouseDown(Qt::MouseButton button);
     void FormMouseMove();
     void FormMouseUp();
+    bool eyedropperActive() const;
     void pickThroughPortal();
 
     // Clipboard.
@@ -265,6 +266,7 @@ private:
     TAboutBox* m_aboutBox = nullptr;
     TForm4* m_form4 = nullptr;
     LegibilityWindow* m_legibility = nullptr;
+    Eyedropper* m_eyedropper = nullptr; // built on the first press of BitBtn1
     QActionGroup* m_colorVisionGroup = nullptr;
     ColorVision m_colorVision{}; // none
     std::unique_ptr<TDM> m_dm;
@@ -280,10 +282,8 @@ private:
     QString m_viewerPath;
     QString m_tempPagePath;
     bool m_paletteHover = false;
-    bool m_colorLabelFitted = false; // Clabel's size chosen for the widest name
-    bool m_eyedropperActive = false;
+    bool m_colorLabelFitted = false;  // Clabel's size chosen for the widest name
     bool m_portalPickPending = false; // the desktop portal's picker is up
-    QCursor m_spoitCursor;
     bool m_schemesSorted = false;
     QCollator m_collator; // the sorted scheme list's order: the locale's, ignoring case
     bool m_closing = false;

@@ -12,6 +12,7 @@ inline const QString MinchoFamily = QStringLiteral("ＭＳ 明朝");
 inline const QString SchemeListLabel = QStringLiteral("配色リスト");
 inline const QString ColorLabel = QStringLiteral("Color Label");
 inline const QString ColorDialogHint = QStringLiteral("ｶﾗｰﾀﾞｲｱﾛｸﾞ");
+inline const QString LoupeTitle = QStringLiteral("ルーペ");
 inline const QString TextSample = QStringLiteral("文字色 TEXT");
 inline const QString LinkSample = QStringLiteral("リンク色 LINK");
 inline const QString VlinkSample = QStringLiteral("選択済リンク色 VLINK");

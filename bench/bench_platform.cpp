@@ -1,5 +1,7 @@
 #include "bench_platform.h"
 
+#include <QImage>
+
 BenchPlatform::BenchPlatform(const QString& folder)
     : m_folder(folder)
 {
@@ -41,9 +43,14 @@ bool BenchPlatform::startDetached(const QString&, const QString&)
     return false;
 }
 
-std::optional<ColorValue> BenchPlatform::screenPixel(QPoint)
+QImage BenchPlatform::screenRegion(const QRect& physical)
 {
-    return std::nullopt;
+    QImage image(physical.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(physical.x() + x, physical.y() + y, (physical.x() + x) >> 8));
+    }
+    return image;
 }
 
 QString BenchPlatform::tempFolder()

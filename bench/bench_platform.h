@@ -18,7 +18,10 @@ public:
     std::optional<QString> saveFileName(QWidget* parent, const FileDialog& dialog) override;
     bool shellOpen(const QString& pathOrAddress) override;
     bool startDetached(const QString& program, const QString& argument) override;
-    std::optional<ColorValue> screenPixel(QPoint globalPos) override;
+    std::optional<QPoint> pointerPosition() override { return pointer; }
+    void movePointer(QPoint physical) override { pointer = physical; }
+    // A screen whose every pixel has its own colour.
+    QImage screenRegion(const QRect& physical) override;
     DesktopSession desktopSession() override { return DesktopSession::Other; }
     void pickScreenColor(QWidget*, std::function<void(ScreenPick)>) override {}
     QString tempFolder() override;
@@ -28,6 +31,8 @@ public:
 
     // How many message boxes were asked for; a benchmark that expects none checks it.
     int messageBoxCount() const { return m_messageBoxes; }
+
+    QPoint pointer; // physical
 
 private:
     QString m_folder;

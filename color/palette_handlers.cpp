@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "dialog_module.h"
+#include "eyedropper.h"
 #include "named_color_table.h"
 #include "palette_geometry.h"
 #include "palette_view.h"
@@ -54,23 +55,27 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (watched == BitBtn1 && (event->type() == QEvent::MouseButtonPress ||
                                event->type() == QEvent::MouseButtonDblClick)) {
         BitBtn1MouseDown(static_cast<QMouseEvent*>(event)->button());
-        return m_eyedropperActive;
+        return eyedropperActive();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::BitBtn1MouseDown(Qt::MouseButton button)
 {
-    if (button != Qt::LeftButton || m_eyedropperActive)
+    if (button != Qt::LeftButton || eyedropperActive())
         return;
     if (picksThroughPortal(m_platform.desktopSession())) {
         pickThroughPortal();
         return;
     }
-    // grabMouse(cursor) keeps the eyedropper cursor over every window until the release,
-    // and ungrabbing restores the cursor that was in force before.
-    grabMouse(m_spoitCursor);
-    m_eyedropperActive = true;
+    if (!m_eyedropper)
+        m_eyedropper = new Eyedropper(*this, m_platform);
+    m_eyedropper->start();
+}
+
+bool TForm1::eyedropperActive() const
+{
+    return m_eyedropper && m_eyedropper->active();
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event)
@@ -87,18 +92,12 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event)
 
 void TForm1::FormMouseMove()
 {
-    if (!m_eyedropperActive)
-        return;
-    // A point where no screen has a pixel gives no colour, and the editor keeps its own.
-    if (const std::optional<ColorValue> color = m_platform.screenPixel(QCursor::pos()))
-        SetEditColor(*color);
+    if (m_eyedropper)
+        m_eyedropper->sample();
 }
 
 void TForm1::FormMouseUp()
 {
-    if (!m_eyedropperActive)
-        return;
-    m_eyedropperActive = false;
-    releaseMouse();
-    activateWindow();
+    if (m_eyedropper)
+        m_eyedropper->end();
 }

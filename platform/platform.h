@@ -5,11 +5,13 @@
 
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <functional>
 #include <optional>
 
+class QImage;
 class QWidget;
 
 // Everything the program asks of the operating system that a test cannot do.
@@ -52,9 +54,15 @@ public:
     virtual bool shellOpen(const QString& pathOrAddress) = 0;
     // Starts a program with one argument and does not wait for it.
     virtual bool startDetached(const QString& program, const QString& argument) = 0;
-    // The colour of the screen pixel at a global position; nullopt where no screen has one.
-    virtual std::optional<ColorValue> screenPixel(QPoint globalPos) = 0;
-    // Decides whether a screen colour comes from screenPixel or from pickScreenColor.
+    // The live eyedropper's view of the screen, in physical pixels as the window system
+    // counts them, so that no scale factor rounds a position on its way.
+    // The pointer's position; nullopt where it cannot be read.
+    virtual std::optional<QPoint> pointerPosition() = 0;
+    virtual void movePointer(QPoint physical) = 0;
+    // The pixels of a rectangle as an ARGB32 image of its size: opaque where a screen shows
+    // the pixel, transparent where none does.
+    virtual QImage screenRegion(const QRect& physical) = 0;
+    // Decides whether a screen colour comes from screenRegion or from pickScreenColor.
     virtual DesktopSession desktopSession() = 0;
     // Lets the user pick a screen colour through the desktop (the portal) without blocking:
     // `done` is called once, later, from the event loop, and never after `window` is gone.

@@ -2,15 +2,18 @@
 
 #include "desktop_session.h"
 #include "portal_color_pick.h"
+#include "x11_screen.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
@@ -59,6 +62,38 @@ QString runFileDialog(QWidget* parent, const Platform::FileDialog& request,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
+
+// Off the X11 plugin, the region through Qt's screen grab, one screen at a time.
+QImage grabbedRegion(const ScreenLayout& layout, const QRect& physical)
+{
+    QImage image(physical.size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (std::size_t i = 0; i < layout.size() && i < static_cast<std::size_t>(screens.size());
+         ++i) {
+        const QRect part = physical & physicalRect(layout[i]);
+        if (part.isEmpty())
+            continue;
+        const QRect logical = QRectF(toLogical(layout[i], part.topLeft()),
+                                     toLogical(layout[i], part.bottomRight() + QPoint(1, 1)))
+                                  .toAlignedRect();
+        const QRect local = logical.translated(-layout[i].logical.topLeft());
+        // NOTE: Wayland compositors refuse the grab, and the image comes back empty.
+        const QImage grab = screens.at(static_cast<qsizetype>(i))
+                                ->grabWindow(0, local.x(), local.y(), local.width(), local.height())
+                                .toImage();
+        const QPoint grabOrigin = toPhysical(layout[i], logical.topLeft());
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            for (int x = part.left(); x <= part.right(); ++x) {
+                const QPoint at = QPoint(x, y) - grabOrigin;
+                if (grab.valid(at))
+                    image.setPixel(x - physical.x(), y - physical.y(),
+                                   grab.pixel(at) | 0xFF000000u);
+            }
+        }
+    }
+    return image;
 }
 
 } // namespace
@@ -150,19 +185,55 @@ bool QtPlatform::startDetached(const QString& program, const QString& argument)
     return QProcess::startDetached(program, {argument});
 }
 
-std::optional<ColorValue> QtPlatform::screenPixel(QPoint globalPos)
+ScreenLayout currentScreenLayout()
 {
-    QScreen* screen = QGuiApplication::screenAt(globalPos);
-    if (!screen)
-        return std::nullopt;
-    // NOTE: grabWindow(0) reads the whole desktop on X11; on Wayland the compositor
-    // refuses it and the image comes back empty, so no colour is taken.
-    const QPoint local = globalPos - screen->geometry().topLeft();
-    const QImage image = screen->grabWindow(0, local.x(), local.y(), 1, 1).toImage();
-    if (image.isNull() || image.width() < 1 || image.height() < 1)
-        return std::nullopt;
-    const QRgb pixel = image.pixel(0, 0);
-    return rgbColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
+    ScreenLayout layout;
+    for (const QScreen* screen : QGuiApplication::screens())
+        layout.push_back({screen->geometry(), screen->devicePixelRatio()});
+    return layout;
+}
+
+// NOTE: off the X11 plugin (offscreen, VNC, a framebuffer) only Qt's logical positions are
+// there to read, so a position is as exact as the scale factor lets it be.
+std::optional<QPoint> QtPlatform::pointerPosition()
+{
+    if (X11Screen::available())
+        return X11Screen::pointerPosition();
+    const QPoint logical = QCursor::pos();
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const qsizetype index = screens.indexOf(QGuiApplication::screenAt(logical));
+    if (index < 0)
+        return logical;
+    return toPhysical(currentScreenLayout().at(static_cast<std::size_t>(index)), logical);
+}
+
+void QtPlatform::movePointer(QPoint physical)
+{
+    if (X11Screen::available()) {
+        X11Screen::movePointer(physical);
+        return;
+    }
+    const ScreenLayout layout = currentScreenLayout();
+    const std::optional<std::size_t> screen = screenAtPhysical(layout, physical);
+    QCursor::setPos(screen ? toLogical(layout[*screen], physical).toPoint() : physical);
+}
+
+QImage QtPlatform::screenRegion(const QRect& physical)
+{
+    const ScreenLayout layout = currentScreenLayout();
+    if (!X11Screen::available())
+        return grabbedRegion(layout, physical);
+    QImage image = X11Screen::region(physical);
+    if (image.isNull()) // a pixel format the region reader does not know
+        return grabbedRegion(layout, physical);
+    // The root window also has pixels where no screen shows them.
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!screenAtPhysical(layout, physical.topLeft() + QPoint(x, y)))
+                image.setPixel(x, y, 0);
+        }
+    }
+    return image;
 }
 
 DesktopSession QtPlatform::desktopSession()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "eyedropper_geometry.h"
 #include "platform.h"
 
 #include <QStringList>
@@ -14,7 +15,9 @@ public:
     std::optional<QString> saveFileName(QWidget* parent, const FileDialog& dialog) override;
     bool shellOpen(const QString& pathOrAddress) override;
     bool startDetached(const QString& program, const QString& argument) override;
-    std::optional<ColorValue> screenPixel(QPoint globalPos) override;
+    std::optional<QPoint> pointerPosition() override;
+    void movePointer(QPoint physical) override;
+    QImage screenRegion(const QRect& physical) override;
     DesktopSession desktopSession() override;
     void pickScreenColor(QWidget* window, std::function<void(ScreenPick)> done) override;
     QString tempFolder() override;
@@ -30,3 +33,6 @@ private:
 // "Text|*.a;*.b|All|*.*" as Qt's name filters: "Text (*.a *.b)", "All (*)". The patterns
 // of every file and of programs become "*".
 QStringList qtNameFilters(const QString& filter);
+
+// Qt's screens with their logical geometry and scale factor, in Qt's order.
+ScreenLayout currentScreenLayout();

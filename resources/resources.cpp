@@ -1,5 +1,9 @@
 #include "resources.h"
 
+#include <QImage>
+
+#include <algorithm>
+
 // Outside any namespace, as Q_INIT_RESOURCE requires.
 static void initPagetintResources()
 {
@@ -22,9 +26,17 @@ QPixmap picture(const char* name)
 
 } // namespace
 
-QCursor Resources::spoitCursor()
+QCursor Resources::spoitCursor(qreal scale)
 {
-    return QCursor(picture("SPOITCURSOR"), 2, 18);
+    // NOTE: Qt's X11 plugin shows a cursor's pixmap pixel for pixel and takes the hot spot in
+    // those pixels, whatever device pixel ratio the pixmap carries; so the picture is enlarged
+    // here, as a plain pixmap, and the hot spot with it.
+    const int factor = std::max(1, qRound(scale));
+    const QImage image = picture("SPOITCURSOR").toImage();
+    const QPixmap enlarged = QPixmap::fromImage(
+        image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    const QPoint tip = QPoint(2, 18) * factor + QPoint(factor / 2, factor / 2);
+    return QCursor(enlarged, tip.x(), tip.y());
 }
 
 QCursor Resources::handPointCursor()

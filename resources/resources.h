@@ -6,7 +6,9 @@
 
 // The program's own pictures, from the compiled-in resources.
 namespace Resources {
-QCursor spoitCursor();     // "SPOITCURSOR": pipette, hot spot at its tip
+// "SPOITCURSOR": the pipette, enlarged by whole pixels for a screen with `scale`, with its hot
+// spot inside the tip's enlarged pixel.
+QCursor spoitCursor(qreal scale = 1);
 QCursor handPointCursor(); // "HANDPOINT": pointing hand, hot spot at the fingertip
 QIcon programIcon();
 QPixmap colorDialogPicture(); // the colour dialog button

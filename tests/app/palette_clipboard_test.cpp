@@ -138,34 +138,41 @@ TEST_F(PaletteTest, ColourDialogStartsOnTheEditorColourAndOkAlwaysMarksPending)
 
 TEST_F(PaletteTest, EyedropperFollowsThePointerUntilTheRelease)
 {
-    int samples = 0;
-    platform.screen = [&samples](QPoint) -> std::optional<ColorValue> {
-        ++samples;
-        return samples == 2 ? std::nullopt
-                            : std::optional<ColorValue>(rgbColor(samples * 10, 0, 0));
+    // The screen's red is a tenth of x, and x 120 has no pixel; the pointer is where the
+    // platform says, not where the events say.
+    platform.screen = [](QPoint p) -> std::optional<ColorValue> {
+        return p.x() == 120 ? std::nullopt : std::optional<ColorValue>(rgbColor(p.x() / 10, 0, 0));
     };
+    const auto moveTo = [&](int x) {
+        platform.pointer = QPoint(x, 100);
+        QTest::mouseMove(form.get(), QPoint(x, 100));
+    };
+    const auto samples = [&] { return platform.callsOf(QStringLiteral("screenRegion")).size(); };
     QPushButton* dropper = find<QPushButton>("BitBtn1");
 
     QTest::mousePress(dropper, Qt::RightButton);
-    QTest::mouseMove(form.get(), QPoint(100, 100));
-    EXPECT_EQ(samples, 0) << "only the left button starts a pick";
+    moveTo(100);
+    EXPECT_EQ(samples(), 0) << "only the left button starts a pick";
     QTest::mouseRelease(dropper, Qt::RightButton);
 
     QTest::mousePress(dropper, Qt::LeftButton);
     EXPECT_EQ(QWidget::mouseGrabber(), form.get());
-    QTest::mouseMove(form.get(), QPoint(100, 100));
+    EXPECT_EQ(form->editColor(), rgbColor(0, 128, 128)) << "the press loads no colour";
+    moveTo(100);
     EXPECT_EQ(form->editColor(), rgbColor(10, 0, 0));
-    QTest::mouseMove(form.get(), QPoint(120, 100));
+    moveTo(120);
     EXPECT_EQ(form->editColor(), rgbColor(10, 0, 0)) << "a point without a pixel is skipped";
-    QTest::mouseMove(form.get(), QPoint(140, 100));
-    EXPECT_EQ(form->editColor(), rgbColor(30, 0, 0));
+    moveTo(140);
+    EXPECT_EQ(form->editColor(), rgbColor(14, 0, 0));
+    const auto taken = samples();
     QTest::mouseRelease(form.get(), Qt::LeftButton, {}, QPoint(140, 100));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-    EXPECT_EQ(samples, 3) << "the release takes no sample";
+    EXPECT_EQ(samples(), taken) << "the release takes no sample";
 
-    QTest::mouseMove(form.get(), QPoint(150, 100));
+    moveTo(150);
     QTest::mouseRelease(form.get(), Qt::LeftButton, {}, QPoint(150, 100));
-    EXPECT_EQ(samples, 3) << "no pick in progress";
+    EXPECT_EQ(samples(), taken) << "no pick in progress";
+    EXPECT_EQ(form->editColor(), rgbColor(14, 0, 0));
 }
 
 TEST_F(PaletteTest, PastingABodyTagThenCopyingItGivesTheTagBack)

@@ -215,5 +215,5 @@ TEST_F(WindowTest, EyedropperAsksThePortalOnlyOnWaylandDesktops)
             platform.pendingPicks.clear();
         }
     }
-    EXPECT_TRUE(platform.callsOf(QStringLiteral("screenPixel")).isEmpty());
+    EXPECT_TRUE(platform.callsOf(QStringLiteral("screenRegion")).isEmpty());
 }

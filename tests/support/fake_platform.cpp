@@ -1,5 +1,7 @@
 #include "fake_platform.h"
 
+#include <QImage>
+
 #include <utility>
 
 namespace {
@@ -91,11 +93,18 @@ bool FakePlatform::startDetached(const QString& program, const QString& argument
     return startResult;
 }
 
-std::optional<ColorValue> FakePlatform::screenPixel(QPoint globalPos)
+QImage FakePlatform::screenRegion(const QRect& physical)
 {
-    calls.push_back({QStringLiteral("screenPixel"),
-                     {QString::number(globalPos.x()), QString::number(globalPos.y())}});
-    return screen ? screen(globalPos) : std::nullopt;
+    calls.push_back({QStringLiteral("screenRegion"),
+                     {QString::number(physical.x()), QString::number(physical.y())}});
+    QImage image(physical.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const auto color = screen ? screen(physical.topLeft() + QPoint(x, y)) : std::nullopt;
+            image.setPixel(x, y, color ? qRgb(redOf(*color), greenOf(*color), blueOf(*color)) : 0);
+        }
+    }
+    return image;
 }
 
 void FakePlatform::pickScreenColor(QWidget* window, std::function<void(ScreenPick)> done)

@@ -26,7 +26,9 @@ public:
     std::optional<QString> saveFileName(QWidget* parent, const FileDialog& dialog) override;
     bool shellOpen(const QString& pathOrAddress) override;
     bool startDetached(const QString& program, const QString& argument) override;
-    std::optional<ColorValue> screenPixel(QPoint globalPos) override;
+    std::optional<QPoint> pointerPosition() override { return pointer; }
+    void movePointer(QPoint physical) override { pointer = physical; }
+    QImage screenRegion(const QRect& physical) override;
     DesktopSession desktopSession() override { return session; }
     void pickScreenColor(QWidget* window, std::function<void(ScreenPick)> done) override;
     QString tempFolder() override { return tempFolderPath; }
@@ -46,8 +48,9 @@ public:
     std::deque<std::optional<QString>> saveAnswers;
     bool shellResult = true;
     bool startResult = true;
-    // The screen, as a function of the global position; nullopt where there is no pixel.
+    // The screen, as a function of the physical position; nullopt where there is no pixel.
     std::function<std::optional<ColorValue>(QPoint)> screen;
+    QPoint pointer; // physical
     DesktopSession session = DesktopSession::Other;
     // The portal's picks: passed to `picker` when set, else kept here for the test to answer.
     std::function<void(QWidget*, std::function<void(ScreenPick)>)> picker;
