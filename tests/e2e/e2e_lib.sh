@@ -84,10 +84,11 @@ use_offscreen() {
 }
 
 # Xvfb picks a free display itself (-displayfd), so parallel tests never race for a number.
+# start_display [WIDTHxHEIGHT], 1280x1024 by default.
 start_display() {
     local numfile=$E2E_WORK/display deadline
     : >"$numfile"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$numfile" 2>"$E2E_WORK/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset 3>"$numfile" 2>"$E2E_WORK/xvfb.log" &
     E2E_XVFB_PID=$!
     deadline=$(($(now_ms) + 15000))
     until grep -q '^[0-9]' "$numfile"; do
