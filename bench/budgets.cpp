@@ -125,6 +125,8 @@ std::vector<BudgetLine> evaluateBudgets(const Measurements& all)
                    BenchNames::ReadCss10MB),
         microsecondsLine(all, "CSS reader, one colour text", BenchNames::ReadCssColor,
                          MaxCssColorSeconds),
+        timeLine(all, "eyedropper move, editor and loupe repainted", BenchNames::EyedropperMove,
+                 MaxEyedropperMoveSeconds),
     };
 }
 

@@ -18,6 +18,7 @@ inline const std::string Start10k = "startWindow/schemes:10000/sorted:0";
 inline const std::string Start10kSorted = "startWindow/schemes:10000/sorted:1";
 inline const std::string Add10k = "addScheme/schemes:10000/sorted:0";
 inline const std::string Add10kSorted = "addScheme/schemes:10000/sorted:1";
+inline const std::string EyedropperMove = "eyedropperMove";
 } // namespace BenchNames
 
 // One benchmark's result: the median over repetitions when there were some.
@@ -42,6 +43,7 @@ inline constexpr double MinCssMegabytesPerSecond = 100;   // a style sheet, body
 inline constexpr double MaxCssColorSeconds = 2e-6;        // one colour text pasted
 inline constexpr double MaxStartSecondsWith10k = 0.100;   // loaded and shown
 inline constexpr double MaxAddSecondsWith10k = 0.005;     // duplicate check, sorted and list insert
+inline constexpr double MaxEyedropperMoveSeconds = 0.004; // pixels read, editor and loupe repainted
 
 // The budget lines in a fixed order. A budget whose benchmark is missing or failed
 // is not met, so a filtered or broken run can never pass a check.

@@ -20,6 +20,7 @@ Measurements passing()
         {BenchNames::ReadCss1MB, {0.004, 250e6, {}}},
         {BenchNames::ReadCss10MB, {0.044, 227e6, {}}},
         {BenchNames::ReadCssColor, {0.4e-6, std::nullopt, {}}},
+        {BenchNames::EyedropperMove, {0.0005, std::nullopt, {}}},
     };
 }
 
@@ -40,7 +41,8 @@ TEST(Budgets, TableOfAPassingRun)
               "CSS reader, 1 MB sheet, body at the end         250 MB/s  >= 100 MB/s  ok\n"
               "CSS reader, 10 MB sheet, body at the end        227 MB/s  >= 100 MB/s  ok\n"
               "CSS reader, 10 MB per-byte time over 1 MB's       1.10 x  <= 1.50 x    ok\n"
-              "CSS reader, one colour text                      0.40 us  < 2 us       ok\n");
+              "CSS reader, one colour text                      0.40 us  < 2 us       ok\n"
+              "eyedropper move, editor and loupe repainted      0.50 ms  < 4 ms       ok\n");
 }
 
 struct BoundaryCase {
@@ -79,13 +81,14 @@ TEST(Budgets, Boundaries)
         {"CSS growth over 1.5 x", BenchNames::ReadCss10MB, {0.07, 250e6 / 1.51, {}}, 10, false},
         {"1.99 us colour", BenchNames::ReadCssColor, {1.99e-6, std::nullopt, {}}, 11, true},
         {"2 us colour is too slow", BenchNames::ReadCssColor, {2e-6, std::nullopt, {}}, 11, false},
+        {"4 ms move is too slow", BenchNames::EyedropperMove, {0.004, std::nullopt, {}}, 12, false},
     };
     for (const BoundaryCase& c : cases) {
         SCOPED_TRACE(c.label);
         Measurements all = passing();
         all[c.name] = c.measurement;
         const std::vector<BudgetLine> lines = evaluateBudgets(all);
-        ASSERT_EQ(lines.size(), 12u);
+        ASSERT_EQ(lines.size(), 13u);
         EXPECT_EQ(lines[c.line].met, c.met);
         EXPECT_EQ(allMet(lines), c.met);
     }

@@ -1,0 +1,69 @@
+// One move of the live eyedropper on a shown window, as the user drags: the pixels around
+// the pointer read, the centre one loaded into the editor, and the editor and the loupe
+// repainted.
+#include "bench_platform.h"
+#include "main_window.h"
+#include "window_fixture.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+void eyedropperMoveBench(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    BenchPlatform platform(folder.path());
+    TForm1 form(platform);
+    if (!showAndWaitForFirstFrame(form)) {
+        state.SkipWithError("the window never showed its first frame");
+        return;
+    }
+    platform.pointer = QPoint(300, 200);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::LeftButton, {});
+    QCoreApplication::sendEvent(form.findChild<QPushButton*>(QStringLiteral("BitBtn1")), &press);
+    QMouseEvent firstMove(QEvent::MouseMove, QPointF(10, 10), QPointF(10, 10), Qt::NoButton,
+                          Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&form, &firstMove);
+    QWidget* loupe = form.findChild<QWidget*>(QStringLiteral("Loupe"));
+    if (!loupe || !showAndWaitForFirstFrame(*loupe)) {
+        state.SkipWithError("the press showed no loupe");
+        return;
+    }
+    PaintCounter counter;
+    loupe->installEventFilter(&counter);
+    int moves = 0;
+    for (auto _ : state) {
+        // One pixel to and fro, so that every move brings a new colour.
+        platform.pointer = QPoint(300 + moves++ % 2, 200);
+        QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), QPointF(10, 10), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&form, &move);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    }
+    if (counter.paints < moves)
+        state.SkipWithError("the loupe was not repainted after every move");
+}
+
+} // namespace
+
+BENCHMARK(eyedropperMoveBench)->Name("eyedropperMove")->Unit(benchmark::kMicrosecond);
