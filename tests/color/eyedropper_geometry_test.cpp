@@ -13,15 +13,12 @@ TEST(EyedropperGeometry, LoupeStaysOnTheScreenAndClearOfThePointerAtEveryEdge)
     } cases[] = {
         {"middle", {0, 0, 1280, 1024}, {600, 300}, {625, 325}},
         {"top-left corner", {0, 0, 1280, 1024}, {0, 0}, {25, 25}},
-        {"left edge", {0, 0, 1280, 1024}, {0, 500}, {25, 525}},
-        {"top edge", {0, 0, 1280, 1024}, {640, 0}, {665, 25}},
         {"right edge", {0, 0, 1280, 1024}, {1279, 300}, {1105, 325}},
         {"bottom edge", {0, 0, 1280, 1024}, {600, 1023}, {625, 829}},
         {"bottom-right corner", {0, 0, 1280, 1024}, {1279, 1023}, {1105, 829}},
         {"just fits on the right", {0, 0, 1280, 1024}, {1105, 300}, {1130, 325}},
         {"one pixel more", {0, 0, 1280, 1024}, {1106, 300}, {932, 325}},
         {"right screen, lower-right corner", {1280, 0, 1000, 800}, {2279, 799}, {2105, 605}},
-        {"right screen, left edge", {1280, 0, 1000, 800}, {1280, 400}, {1305, 425}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.where);

@@ -95,14 +95,12 @@ bool FakePlatform::startDetached(const QString& program, const QString& argument
 
 QImage FakePlatform::screenRegion(const QRect& physical)
 {
-    calls.push_back({QStringLiteral("screenRegion"),
-                     {QString::number(physical.x()), QString::number(physical.y())}});
+    calls.push_back({QStringLiteral("screenRegion"), {}});
     QImage image(physical.size(), QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const auto color = screen ? screen(physical.topLeft() + QPoint(x, y)) : std::nullopt;
-            image.setPixel(x, y, color ? qRgb(redOf(*color), greenOf(*color), blueOf(*color)) : 0);
-        }
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+        const QPoint at(i % image.width(), i / image.width());
+        const auto color = screen ? screen(physical.topLeft() + at) : std::nullopt;
+        image.setPixel(at, color ? qRgb(redOf(*color), greenOf(*color), blueOf(*color)) : 0);
     }
     return image;
 }
