@@ -29,6 +29,8 @@ int main(int argc, char** argv)
         std::uint32_t pixel;
         std::memcpy(&pixel, xcb_get_image_data(reply), sizeof pixel);
         std::printf("#%06X\n", pixel & 0xFFFFFF);
+        std::free(reply);
+        xcb_disconnect(c);
         return 0;
     }
     if (argc != 2 || std::strcmp(argv[1], "fill"))
@@ -49,4 +51,5 @@ int main(int argc, char** argv)
     xcb_clear_area(c, 0, s->root, 0, 0, 0, 0);
     xcb_free_pixmap(c, pixmap); // the root keeps its background
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)); // a round trip
+    xcb_disconnect(c);
 }
