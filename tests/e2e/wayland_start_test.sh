@@ -37,7 +37,10 @@ if asan=$(ldd "$APP" | awk '$1 ~ /^libasan\.so/ { print $3; exit }') && [ -n "$a
 fi
 launch QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$socket" PAGETINT_EXIT_AFTER_SHOWN=1 \
     "${preload[@]}" 2>"$E2E_WORK/stderr"
-wait_exit "$PID" 15000
+# A run that hangs says how far it got: before the first frame, or in the close.
+(wait_exit "$PID" 15000) || fail "no exit; settings $([ -f "$SETTINGS" ] && echo written || echo not written); \
+error output: $(tail -c 2000 "$E2E_WORK/stderr"); weston: $(tail -n 20 "$E2E_WORK/weston.log")"
+wait_exit "$PID" 1000
 [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE: $(cat "$E2E_WORK/stderr")"
 [ -s "$E2E_WORK/stderr" ] && fail "error output: $(cat "$E2E_WORK/stderr")"
 first_run_file >"$E2E_WORK/expected.ini"
