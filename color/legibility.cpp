@@ -16,6 +16,7 @@ constexpr double RedWeight = 2126;
 constexpr double GreenWeight = 7152;
 constexpr double BlueWeight = 722;
 constexpr double WeightSum = 10000;
+static_assert(WeightSum * LinearScale == WhiteLuminanceKey);
 constexpr double FlareTerm = 0.05 * WeightSum * LinearScale; // the 0.05 of the ratio, scaled
 
 const std::array<double, 256>& scaledLinearTable()
@@ -33,14 +34,6 @@ const std::array<double, 256>& scaledLinearTable()
         return t;
     }();
     return table;
-}
-
-// The relative luminance times WeightSum * LinearScale.
-double scaledLuminance(ColorValue color)
-{
-    const std::array<double, 256>& t = scaledLinearTable();
-    return RedWeight * t[redOf(color)] + GreenWeight * t[greenOf(color)] +
-           BlueWeight * t[blueOf(color)];
 }
 
 int encodeChannel(double linear)
@@ -79,27 +72,40 @@ double srgbToLinear(int channel)
     return scaledLinearTable().at(static_cast<std::size_t>(channel)) / LinearScale;
 }
 
+// The relative luminance times WeightSum * LinearScale.
+double luminanceKey(ColorValue color)
+{
+    const std::array<double, 256>& t = scaledLinearTable();
+    return RedWeight * t[redOf(color)] + GreenWeight * t[greenOf(color)] +
+           BlueWeight * t[blueOf(color)];
+}
+
 double relativeLuminance(ColorValue color)
 {
-    return scaledLuminance(color) / (WeightSum * LinearScale);
+    return luminanceKey(color) / (WeightSum * LinearScale);
 }
 
 double contrastRatio(ColorValue a, ColorValue b)
 {
-    const double la = scaledLuminance(a) + FlareTerm;
-    const double lb = scaledLuminance(b) + FlareTerm;
+    const double la = luminanceKey(a) + FlareTerm;
+    const double lb = luminanceKey(b) + FlareTerm;
     return la >= lb ? la / lb : lb / la;
 }
 
 int contrastHundredths(ColorValue a, ColorValue b)
+{
+    return contrastHundredthsOfKeys(luminanceKey(a), luminanceKey(b));
+}
+
+int contrastHundredthsOfKeys(double a, double b)
 {
     // When every channel is 0..10 or 255 (the only colours whose luminance is rational),
     // both terms are whole numbers below 2^29: 100 * lighter is exact, and a quotient
     // that is not whole lies at least 1 / darker (> 2e-9) from one, far beyond the reach
     // of its one rounding. Other ratios go through the curve's powers and are approximate
     // anyway; text and verdict both come from this one truncated value, so they agree.
-    const double la = scaledLuminance(a) + FlareTerm;
-    const double lb = scaledLuminance(b) + FlareTerm;
+    const double la = a + FlareTerm;
+    const double lb = b + FlareTerm;
     const double lighter = std::max(la, lb);
     const double darker = std::min(la, lb);
     return static_cast<int>(std::floor(100 * lighter / darker));
@@ -177,15 +183,19 @@ std::string legibilityPairName(const LegibilityRow& row)
            std::string(SlotAttributeNames[row.background]);
 }
 
-std::string legibilityText(const LegibilityTable& table)
+std::string legibilityText(const LegibilityTable& table, const LegibilitySuggestions& suggestions)
 {
     std::string text;
-    for (const LegibilityRow& row : table) {
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const LegibilityRow& row = table[i];
         text.append(legibilityPairName(row)).append(1, '\t');
         text.append(colorHex(row.foregroundColor)).append(1, '\t');
         text.append(colorHex(row.backgroundColor)).append(1, '\t');
         text.append(contrastText(row.hundredths)).append(1, '\t');
-        text.append(verdictText(row.verdict)).append(1, '\n');
+        text.append(verdictText(row.verdict));
+        if (suggestions[i])
+            text.append(1, '\t').append(colorHex(*suggestions[i]));
+        text.append(1, '\n');
     }
     return text;
 }

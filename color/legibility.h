@@ -3,6 +3,7 @@
 #include "body_colors.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,13 @@ double contrastRatio(ColorValue a, ColorValue b);
 // white. Exact wherever the ratio is a whole number of hundredths (black on white, equal
 // colours), so a ratio is never shown above or below the threshold it really meets.
 int contrastHundredths(ColorValue a, ColorValue b);
+
+// The luminance as the contrast functions weigh it, on a scale of their own: 0 for black,
+// WhiteLuminanceKey for white, rising with each channel. Two keys give the hundredths that
+// their colours give, to the last bit.
+inline constexpr double WhiteLuminanceKey = 10000.0 * 32946;
+double luminanceKey(ColorValue color);
+int contrastHundredthsOfKeys(double a, double b);
 
 // "4.47" for 447.
 std::string contrastText(int hundredths);
@@ -59,9 +67,14 @@ LegibilityTable legibilityTable(const BodyColorSet& colors);
 // "TEXT/BGCOLOR" and the like.
 std::string legibilityPairName(const LegibilityRow& row);
 
+// Per row, a foreground colour that would make the pair pass, where there is one to offer.
+using LegibilitySuggestions = std::array<std::optional<ColorValue>, LegibilityRowCount>;
+
 // One line per row, each ended by LF: the pair, the foreground and background #RRGGBB, the
-// ratio as shown and the verdict, separated by one TAB.
-std::string legibilityText(const LegibilityTable& table);
+// ratio as shown and the verdict, separated by one TAB; then a TAB and the suggestion's
+// #RRGGBB on a row that has one.
+std::string legibilityText(const LegibilityTable& table,
+                           const LegibilitySuggestions& suggestions = {});
 
 enum class ColorVision { None, Protanopia, Deuteranopia, Tritanopia, Achromatopsia };
 
