@@ -3,9 +3,12 @@
 
 #include "click_panel.h"
 #include "legibility.h"
+#include "legibility_fix.h"
 #include "legibility_texts.h"
 #include "legibility_window.h"
 #include "main_window_texts.h"
+#include "platform.h"
+#include "texts.h"
 #include "url_label.h"
 
 #include <QActionGroup>
@@ -38,6 +41,8 @@ LegibilityWindow* TForm1::legibilityWindow()
     if (!m_legibility) {
         m_legibility = new LegibilityWindow(m_body, this);
         connect(this, &TForm1::bodyColorsChanged, m_legibility, &LegibilityWindow::setColors);
+        connect(m_legibility, &LegibilityWindow::suggestionClicked, this, &TForm1::SuggestionClick);
+        connect(m_legibility, &LegibilityWindow::fixAllClicked, this, &TForm1::FixAllClick);
     }
     return m_legibility;
 }
@@ -48,6 +53,47 @@ void TForm1::LegibilityClick()
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// As a click on the slot's preview label, then as the palette loads a colour: the user
+// applies it with the swatch.
+void TForm1::SuggestionClick(int slot, ColorValue color)
+{
+    SelectSlot(slot);
+    SetEditColor(color);
+    ColorPending = true;
+}
+
+// Each changed slot goes in as a swatch click puts it, with its undo entry, so Ctrl+Z takes
+// the changes back one at a time.
+void TForm1::FixAllClick()
+{
+    const FixLevel level = m_legibility->level();
+    const std::optional<BodyColorSet> fixed = fixAllColors(m_body, level);
+    if (!fixed) {
+        m_platform.messageBox(m_legibility, Texts::AppTitle,
+                              LegibilityTexts::FixAllImpossible.arg(level == FixLevel::AA
+                                                                        ? QStringLiteral("AA")
+                                                                        : QStringLiteral("AAA")),
+                              Platform::Buttons::Ok, Platform::Icon::Exclamation);
+        return;
+    }
+    const int selected = selectedSlot();
+    bool moved = false;
+    for (const ColorSlot slot : {TEXT, LINK, VLINK, ALINK}) {
+        const ColorValue color = (*fixed)[slot];
+        if (SlotColor(slot) == color)
+            continue;
+        SelectSlot(slot);
+        SetEditColor(color);
+        ColorPending = true;
+        moved = true;
+        ColBoxClick();
+        if (SlotColor(slot) != color)
+            break; // the apply said why it could not
+    }
+    if (moved)
+        SelectSlot(selected);
 }
 
 void TForm1::ColorVisionClick(QAction* item)

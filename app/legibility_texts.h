@@ -6,6 +6,18 @@
 namespace LegibilityTexts {
 inline const QString Caption = QStringLiteral("見やすさﾁｪｯｸ");
 inline const QString Copy = QStringLiteral("コピー");
+inline const QString FixAA = QStringLiteral("AA(&A)");
+inline const QString FixAAA = QStringLiteral("AAA(&E)");
+inline const QString FixAll = QStringLiteral("すべて修正(&F)");
+inline const QString SuggestionTip = QStringLiteral(
+    "いちばん近い合格の色です。クリックすると編集中の色になります(色見本のクリックで適用)。");
+inline const QString NoSuggestion = QStringLiteral("なし");
+inline const QString NoSuggestionTip =
+    QStringLiteral("相手の色がこのままでは、どの色にしても合格しません。");
+// %1 is the level, "AA" or "AAA".
+inline const QString FixAllImpossible = QStringLiteral(
+    "この背景色では、7 つの組み合わせをすべて %1 に届かせる文字色とリンク色がありません。"
+    "背景色 (BGCOLOR) を変えてください。");
 
 inline const QString Legibility = QStringLiteral("見やすさﾁｪｯｸ(&K)");
 inline const QString ColorVisionMenu = QStringLiteral("色覚ｼﾐｭﾚｰｼｮﾝ(&V)");

@@ -3,13 +3,17 @@
 #include "layout_helpers.h"
 #include "legibility_texts.h"
 
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
+#include <QToolButton>
 
 namespace {
 
@@ -34,11 +38,27 @@ QLabel* makeLabel(QWidget* parent, const QString& name, Qt::Alignment alignment)
     return label;
 }
 
+QColor qColor(ColorValue color)
+{
+    return QColor(redOf(color), greenOf(color), blueOf(color));
+}
+
 void fillSwatch(QFrame* swatch, ColorValue color)
 {
     QPalette pal = swatch->palette();
-    pal.setColor(QPalette::Window, QColor(redOf(color), greenOf(color), blueOf(color)));
+    pal.setColor(QPalette::Window, qColor(color));
     swatch->setPalette(pal);
+}
+
+// The suggestion's swatch as the button's icon, framed as the other swatches are.
+QIcon swatchIcon(ColorValue color)
+{
+    QPixmap pixmap(SwatchSize, SwatchSize);
+    pixmap.fill(qColor(color));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, SwatchSize - 1, SwatchSize - 1);
+    return QIcon(pixmap);
 }
 
 } // namespace
@@ -56,7 +76,7 @@ LegibilityWindow::LegibilityWindow(const BodyColorSet& colors, QWidget* parent)
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(4);
+    grid->setVerticalSpacing(0); // the rows are as tall as a suggestion button
     for (int i = 0; i < LegibilityRowCount; ++i) {
         RowWidgets& row = m_rows[static_cast<std::size_t>(i)];
         const QString n = QString::number(i);
@@ -67,22 +87,54 @@ LegibilityWindow::LegibilityWindow(const BodyColorSet& colors, QWidget* parent)
         row.backgroundHex = makeLabel(this, QStringLiteral("BackHex") + n, Qt::AlignLeft);
         row.ratio = makeLabel(this, QStringLiteral("Ratio") + n, Qt::AlignRight);
         row.verdict = makeLabel(this, QStringLiteral("Verdict") + n, Qt::AlignLeft);
+        row.suggestion = new QToolButton(this);
+        row.suggestion->setObjectName(QStringLiteral("Suggest") + n);
+        row.suggestion->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        row.suggestion->setIconSize(QSize(SwatchSize, SwatchSize));
+        row.suggestion->setAutoRaise(true);
+        row.suggestion->setFocusPolicy(Qt::TabFocus);
+        connect(row.suggestion, &QToolButton::clicked, this, [this, i] {
+            const std::size_t r = static_cast<std::size_t>(i);
+            if (m_suggestions[r])
+                emit suggestionClicked(m_table[r].foreground, *m_suggestions[r]);
+        });
         QWidget* cells[] = {row.pair,          row.foregroundSwatch,
                             row.foregroundHex, row.backgroundSwatch,
                             row.backgroundHex, row.ratio,
-                            row.verdict};
-        for (int column = 0; column < 7; ++column)
+                            row.verdict,       row.suggestion};
+        for (int column = 0; column < 8; ++column)
             grid->addWidget(cells[column], i, column);
     }
-    // Room for the widest values, so the window keeps its size as the colours change.
+    // Room for the widest values and a suggestion in every row, so the window keeps its size
+    // as the colours change.
     grid->setColumnMinimumWidth(5, fontMetrics().horizontalAdvance(QStringLiteral("21.00")));
     grid->setColumnMinimumWidth(6, fontMetrics().horizontalAdvance(QStringLiteral("AA大")));
+    QToolButton* first = m_rows[0].suggestion;
+    first->setIcon(swatchIcon(0));
+    first->setText(QStringLiteral("#DDDDDD"));
+    grid->setColumnMinimumWidth(7, first->sizeHint().width());
+    for (int i = 0; i < LegibilityRowCount; ++i)
+        grid->setRowMinimumHeight(i, first->sizeHint().height());
 
+    FixAA = new QRadioButton(LegibilityTexts::FixAA, this);
+    FixAA->setObjectName(QStringLiteral("FixAA"));
+    FixAA->setChecked(true);
+    FixAAA = new QRadioButton(LegibilityTexts::FixAAA, this);
+    FixAAA->setObjectName(QStringLiteral("FixAAA"));
+    auto* levels = new QButtonGroup(this);
+    levels->addButton(FixAA);
+    levels->addButton(FixAAA);
+    FixAll = new QPushButton(LegibilityTexts::FixAll, this);
+    FixAll->setObjectName(QStringLiteral("FixAll"));
+    FixAll->setAutoDefault(false);
     CopyBtn = new QPushButton(LegibilityTexts::Copy, this);
     CopyBtn->setObjectName(QStringLiteral("CopyBtn"));
     CopyBtn->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(FixAA);
+    buttons->addWidget(FixAAA);
     buttons->addStretch();
+    buttons->addWidget(FixAll);
     buttons->addWidget(CopyBtn);
 
     auto* outer = new QVBoxLayout(this);
@@ -94,8 +146,15 @@ LegibilityWindow::LegibilityWindow(const BodyColorSet& colors, QWidget* parent)
     copyKey->setContext(Qt::WindowShortcut);
     connect(copyKey, &QShortcut::activated, this, &LegibilityWindow::CopyBtnClick);
     connect(CopyBtn, &QPushButton::clicked, this, &LegibilityWindow::CopyBtnClick);
+    connect(FixAll, &QPushButton::clicked, this, &LegibilityWindow::fixAllClicked);
+    connect(FixAAA, &QRadioButton::toggled, this, &LegibilityWindow::showSuggestions);
 
     setColors(colors);
+}
+
+FixLevel LegibilityWindow::level() const
+{
+    return FixAAA->isChecked() ? FixLevel::AAA : FixLevel::AA;
 }
 
 void LegibilityWindow::setColors(const BodyColorSet& colors)
@@ -114,11 +173,32 @@ void LegibilityWindow::setColors(const BodyColorSet& colors)
         row.verdict->setText(
             QString::fromUtf8(verdict.data(), static_cast<qsizetype>(verdict.size())));
     }
+    showSuggestions();
+}
+
+void LegibilityWindow::showSuggestions()
+{
+    m_suggestions = legibilitySuggestions(m_table, level());
+    for (std::size_t i = 0; i < m_table.size(); ++i) {
+        QToolButton* button = m_rows[i].suggestion;
+        const std::optional<ColorValue>& suggestion = m_suggestions[i];
+        button->setVisible(!rowPasses(m_table[i], level()));
+        button->setEnabled(suggestion.has_value());
+        if (suggestion) {
+            button->setIcon(swatchIcon(*suggestion));
+            button->setText(QString::fromStdString(colorHex(*suggestion)));
+            button->setToolTip(LegibilityTexts::SuggestionTip);
+        } else {
+            button->setIcon(QIcon());
+            button->setText(LegibilityTexts::NoSuggestion);
+            button->setToolTip(LegibilityTexts::NoSuggestionTip);
+        }
+    }
 }
 
 QString LegibilityWindow::tableText() const
 {
-    return QString::fromStdString(legibilityText(m_table));
+    return QString::fromStdString(legibilityText(m_table, m_suggestions));
 }
 
 void LegibilityWindow::CopyBtnClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "legibility.h"
+#include "legibility_fix.h"
 
 #include <QWidget>
 
@@ -9,9 +10,12 @@
 class QFrame;
 class QLabel;
 class QPushButton;
+class QRadioButton;
+class QToolButton;
 
 // A small window beside the main one: the contrast of each text colour against the
-// background and of each link colour against the text, with the rules' verdicts.
+// background and of each link colour against the text, with the rules' verdicts, and for
+// each pair that fails the chosen level the nearest colour that passes.
 class LegibilityWindow : public QWidget {
     Q_OBJECT
 public:
@@ -23,7 +27,17 @@ public:
     // The table as plain text, as the copy puts it on the clipboard.
     QString tableText() const;
 
+    FixLevel level() const;
+
+    QRadioButton* FixAA = nullptr;
+    QRadioButton* FixAAA = nullptr;
+    QPushButton* FixAll = nullptr;
     QPushButton* CopyBtn = nullptr;
+
+signals:
+    // A click on a row's suggestion: its foreground slot and the colour offered.
+    void suggestionClicked(int slot, ColorValue color);
+    void fixAllClicked();
 
 private:
     struct RowWidgets {
@@ -34,10 +48,13 @@ private:
         QLabel* backgroundHex = nullptr;
         QLabel* ratio = nullptr;
         QLabel* verdict = nullptr;
+        QToolButton* suggestion = nullptr;
     };
 
     void CopyBtnClick();
+    void showSuggestions();
 
     std::array<RowWidgets, LegibilityRowCount> m_rows;
     LegibilityTable m_table{};
+    LegibilitySuggestions m_suggestions{};
 };

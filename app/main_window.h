@@ -183,6 +183,8 @@ private:
     // Legibility check and colour-vision preview.
     void buildLegibilityMenu(QMenu* show);
     void LegibilityClick();
+    void SuggestionClick(int slot, ColorValue color);
+    void FixAllClick();
     void ColorVisionClick(QAction* item);
     void drawSlotColor(int slot);
 

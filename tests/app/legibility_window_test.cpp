@@ -9,16 +9,19 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
+#include <QToolButton>
 
 namespace {
 
+// The failing rows end with the nearest passing colour, as a search of all colours finds it.
 constexpr char StartTable[] = "TEXT/BGCOLOR\t#FFFFFF\t#008080\t4.77\tAA\n"
-                              "LINK/BGCOLOR\t#0000FF\t#008080\t1.80\t×\n"
-                              "VLINK/BGCOLOR\t#00FFFF\t#008080\t3.80\tAA大\n"
-                              "ALINK/BGCOLOR\t#FF00FF\t#008080\t1.52\t×\n"
+                              "LINK/BGCOLOR\t#0000FF\t#008080\t1.80\t×\t#DDFFFF\n"
+                              "VLINK/BGCOLOR\t#00FFFF\t#008080\t3.80\tAA大\t#DDFFFE\n"
+                              "ALINK/BGCOLOR\t#FF00FF\t#008080\t1.52\t×\t#FEF6FF\n"
                               "LINK/TEXT\t#0000FF\t#FFFFFF\t8.59\t○\n"
-                              "VLINK/TEXT\t#00FFFF\t#FFFFFF\t1.25\t×\n"
+                              "VLINK/TEXT\t#00FFFF\t#FFFFFF\t1.25\t×\t#05A5AE\n"
                               "ALINK/TEXT\t#FF00FF\t#FFFFFF\t3.13\t○\n";
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -85,6 +88,10 @@ TEST_F(LegibilityTest, CtrlKThenCtrlCCopiesTheTableOfTheStartColours)
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("見やすさﾁｪｯｸ"));
     EXPECT_EQ(window->CopyBtn->text(), QStringLiteral("コピー"));
+    EXPECT_EQ(window->FixAll->text(), QStringLiteral("すべて修正(&F)"));
+    EXPECT_EQ(window->FixAA->text(), QStringLiteral("AA(&A)"));
+    EXPECT_EQ(window->FixAAA->text(), QStringLiteral("AAA(&E)"));
+    EXPECT_TRUE(window->FixAA->isChecked());
     QApplication::setActiveWindow(window);
     QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboardBytes(), QByteArray(StartTable));
@@ -178,4 +185,73 @@ TEST_F(LegibilityTest, SimulationRedrawsThePreviewAlone)
     find<QAction>("VisionNone")->trigger();
     EXPECT_EQ(form->windowTitle(), QStringLiteral(" Pagetint"));
     EXPECT_EQ(picture(), before);
+}
+
+TEST_F(LegibilityTest, ASuggestionIsLoadedForTheSwatchToApply)
+{
+    start();
+    LegibilityWindow* window = openWindow();
+    ASSERT_NE(window, nullptr);
+    auto* suggestion = window->findChild<QToolButton*>(QStringLiteral("Suggest1"));
+    EXPECT_FALSE(window->findChild<QToolButton*>(QStringLiteral("Suggest0"))->isVisible());
+    EXPECT_EQ(suggestion->text(), QStringLiteral("#DDFFFF"));
+    QTest::mouseClick(suggestion, Qt::LeftButton);
+    EXPECT_TRUE(find<QRadioButton>("ColType_2")->isChecked());
+    EXPECT_EQ(find<QLabel>("ColHex")->text(), QStringLiteral("#DDFFFF"));
+    EXPECT_TRUE(form->ColorPending);
+    EXPECT_EQ(form->SlotColor(LINK), rgbColor(0, 0, 255)) << "nothing applied yet";
+    QTest::mouseClick(find<ClickPanel>("ColBox"), Qt::LeftButton);
+    EXPECT_EQ(form->SlotColor(LINK), rgbColor(0xDD, 0xFF, 0xFF));
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Verdict1"))->text(), QStringLiteral("AA"));
+    EXPECT_FALSE(suggestion->isVisible());
+
+    // At AAA the text's 4.77 fails too, and the level stays when the window closes.
+    window->FixAAA->click();
+    EXPECT_TRUE(window->findChild<QToolButton*>(QStringLiteral("Suggest0"))->isVisible());
+    window->close();
+    EXPECT_EQ(openWindow(), window);
+    EXPECT_TRUE(window->FixAAA->isChecked());
+}
+
+TEST_F(LegibilityTest, FixAllAppliesEachSlotWithItsUndo)
+{
+    start();
+    const BodyColorSet colors = {rgbColor(255, 255, 255), 0, rgbColor(0, 0, 255),
+                                 rgbColor(128, 0, 128), rgbColor(255, 0, 0)};
+    form->SetBodyColors(colors);
+    form->SelectSlot(BGCOLOR);
+    LegibilityWindow* window = openWindow();
+    ASSERT_NE(window, nullptr);
+    QTest::mouseClick(window->FixAll, Qt::LeftButton);
+    for (int row = 0; row < LegibilityRowCount; ++row) {
+        const QString verdict =
+            window->findChild<QLabel*>(QStringLiteral("Verdict%1").arg(row))->text();
+        EXPECT_TRUE(verdict == u"AA" || verdict == u"AAA" || verdict == u"○") << row;
+    }
+    EXPECT_EQ(form->SlotColor(TEXT), 0u) << "black text stays";
+    EXPECT_TRUE(find<QRadioButton>("ColType_0")->isChecked());
+    EXPECT_EQ(find<QLabel>("ColHex")->text(), QStringLiteral("#FFFFFF"));
+    EXPECT_TRUE(platform.callsOf(QStringLiteral("messageBox")).isEmpty());
+    for (const ColorSlot slot : {ALINK, VLINK, LINK}) {
+        EXPECT_NE(form->SlotColor(slot), colors[slot]);
+        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(form->SlotColor(slot), colors[slot]);
+    }
+    EXPECT_EQ(form->bodyColors(), colors);
+    EXPECT_FALSE(find<QAction>("Cundo")->isEnabled());
+
+    // A mid grey leaves no room at AA: nothing changes, and the box says so.
+    form->SetSlotColor(BGCOLOR, rgbColor(0x77, 0x77, 0x77));
+    const BodyColorSet grey = form->bodyColors();
+    QTest::mouseClick(window->FixAll, Qt::LeftButton);
+    EXPECT_EQ(form->bodyColors(), grey);
+    EXPECT_FALSE(find<QAction>("Cundo")->isEnabled());
+    const auto boxes = platform.callsOf(QStringLiteral("messageBox"));
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].args,
+              (QStringList{"Pagetint",
+                           "この背景色では、7 つの組み合わせをすべて AA "
+                           "に届かせる文字色とリンク色がありません。背景色 (BGCOLOR) "
+                           "を変えてください。",
+                           "Ok", "Exclamation"}));
 }
