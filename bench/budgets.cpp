@@ -127,6 +127,9 @@ std::vector<BudgetLine> evaluateBudgets(const Measurements& all)
                          MaxCssColorSeconds),
         timeLine(all, "eyedropper move, editor and loupe repainted", BenchNames::EyedropperMove,
                  MaxEyedropperMoveSeconds),
+        timeLine(all, "nearest legible colour of a pair", BenchNames::Suggestion,
+                 MaxSuggestionSeconds),
+        timeLine(all, "all seven pairs fixed", BenchNames::FixAll, MaxFixAllSeconds),
     };
 }
 

@@ -19,6 +19,8 @@ inline const std::string Start10kSorted = "startWindow/schemes:10000/sorted:1";
 inline const std::string Add10k = "addScheme/schemes:10000/sorted:0";
 inline const std::string Add10kSorted = "addScheme/schemes:10000/sorted:1";
 inline const std::string EyedropperMove = "eyedropperMove";
+inline const std::string Suggestion = "nearestPassingColor";
+inline const std::string FixAll = "fixAllColors";
 } // namespace BenchNames
 
 // One benchmark's result: the median over repetitions when there were some.
@@ -44,6 +46,8 @@ inline constexpr double MaxCssColorSeconds = 2e-6;        // one colour text pas
 inline constexpr double MaxStartSecondsWith10k = 0.100;   // loaded and shown
 inline constexpr double MaxAddSecondsWith10k = 0.005;     // duplicate check, sorted and list insert
 inline constexpr double MaxEyedropperMoveSeconds = 0.004; // pixels read, editor and loupe repainted
+inline constexpr double MaxSuggestionSeconds = 0.001;     // the nearest legible colour of one pair
+inline constexpr double MaxFixAllSeconds = 0.050;         // all seven pairs of a page
 
 // The budget lines in a fixed order. A budget whose benchmark is missing or failed
 // is not met, so a filtered or broken run can never pass a check.

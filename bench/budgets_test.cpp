@@ -21,6 +21,8 @@ Measurements passing()
         {BenchNames::ReadCss10MB, {0.044, 227e6, {}}},
         {BenchNames::ReadCssColor, {0.4e-6, std::nullopt, {}}},
         {BenchNames::EyedropperMove, {0.0005, std::nullopt, {}}},
+        {BenchNames::Suggestion, {0.00004, std::nullopt, {}}},
+        {BenchNames::FixAll, {0.008, std::nullopt, {}}},
     };
 }
 
@@ -42,7 +44,9 @@ TEST(Budgets, TableOfAPassingRun)
               "CSS reader, 10 MB sheet, body at the end        227 MB/s  >= 100 MB/s  ok\n"
               "CSS reader, 10 MB per-byte time over 1 MB's       1.10 x  <= 1.50 x    ok\n"
               "CSS reader, one colour text                      0.40 us  < 2 us       ok\n"
-              "eyedropper move, editor and loupe repainted      0.50 ms  < 4 ms       ok\n");
+              "eyedropper move, editor and loupe repainted      0.50 ms  < 4 ms       ok\n"
+              "nearest legible colour of a pair                 0.04 ms  < 1 ms       ok\n"
+              "all seven pairs fixed                            8.00 ms  < 50 ms      ok\n");
 }
 
 struct BoundaryCase {
@@ -82,13 +86,20 @@ TEST(Budgets, Boundaries)
         {"1.99 us colour", BenchNames::ReadCssColor, {1.99e-6, std::nullopt, {}}, 11, true},
         {"2 us colour is too slow", BenchNames::ReadCssColor, {2e-6, std::nullopt, {}}, 11, false},
         {"4 ms move is too slow", BenchNames::EyedropperMove, {0.004, std::nullopt, {}}, 12, false},
+        {"1 ms suggestion is too slow",
+         BenchNames::Suggestion,
+         {0.001, std::nullopt, {}},
+         8,
+         false},
+        {"49 ms fix", BenchNames::FixAll, {0.049, std::nullopt, {}}, 9, true},
+        {"50 ms fix is too slow", BenchNames::FixAll, {0.050, std::nullopt, {}}, 9, false},
     };
     for (const BoundaryCase& c : cases) {
         SCOPED_TRACE(c.label);
         Measurements all = passing();
         all[c.name] = c.measurement;
         const std::vector<BudgetLine> lines = evaluateBudgets(all);
-        ASSERT_EQ(lines.size(), 13u);
+        ASSERT_EQ(lines.size(), 15u);
         EXPECT_EQ(lines[c.line].met, c.met);
         EXPECT_EQ(allMet(lines), c.met);
     }

@@ -1,7 +1,9 @@
 // The legibility table and the colour-vision simulation per call, and a body colour
-// applied while both are live: what each change of the preview costs.
+// applied while both are live: what each change of the preview costs. Then the nearest
+// legible colour of one pair and すべて修正 per call.
 #include "bench_platform.h"
 #include "legibility.h"
+#include "legibility_fix.h"
 #include "legibility_window.h"
 #include "main_window.h"
 #include "window_fixture.h"
@@ -89,6 +91,56 @@ void applyWhileCheckingBench(benchmark::State& state)
         form.SetSlotColor(TEXT, Colors[i++ % ColorCount]);
 }
 
+constexpr ColorValue web(std::uint32_t rrggbb)
+{
+    return swapWebOrder(rrggbb);
+}
+
+// Failing pairs on both sides of their background, links against text, and one far move.
+constexpr struct {
+    ColorValue foreground, other;
+    int hundredths;
+} FailingPairs[] = {
+    {web(0x0000FF), web(0x008080), 450}, {web(0x00FFFF), web(0x008080), 450},
+    {web(0xFF00FF), web(0x008080), 450}, {web(0x00FFFF), web(0xFFFFFF), 300},
+    {web(0xFF0000), web(0xFFFFFF), 450}, {web(0x0000FF), web(0x000000), 300},
+    {web(0x777777), web(0xFFFFFF), 700}, {web(0x4D9E2E), web(0x01869C), 300},
+};
+
+void suggestionBench(benchmark::State& state)
+{
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto& pair = FailingPairs[i++ % std::size(FailingPairs)];
+        const std::optional<ColorValue> found =
+            nearestPassingColor(pair.foreground, pair.other, pair.hundredths);
+        benchmark::DoNotOptimize(found);
+    }
+}
+
+// Pages that can be fixed: white and near-white, dark, text that has to move.
+constexpr BodyColorSet FixablePages[] = {
+    {web(0xFFFFFF), web(0x000000), web(0x0000FF), web(0x800080), web(0xFF0000)},
+    {web(0xFFFFFF), web(0x1FC42C), web(0x688BD3), web(0x9B736B), web(0xFECA66)},
+    {web(0xFFFFF0), web(0x333333), web(0x6699FF), web(0x9966CC), web(0xFF6633)},
+    {web(0x120408), web(0x288E95), web(0xD7987D), web(0xE562FA), web(0xD56432)},
+    {web(0x08180B), web(0xC09259), web(0x20B9A3), web(0x9FB0E2), web(0x5AC0A5)},
+};
+
+void fixAllBench(benchmark::State& state)
+{
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const std::optional<BodyColorSet> fixed =
+            fixAllColors(FixablePages[i++ % std::size(FixablePages)], FixLevel::AA);
+        if (!fixed) {
+            state.SkipWithError("a page that can be fixed was not");
+            return;
+        }
+        benchmark::DoNotOptimize(fixed);
+    }
+}
+
 } // namespace
 
 BENCHMARK(contrastBench)->Name("contrastHundredths")->Unit(benchmark::kNanosecond);
@@ -102,3 +154,5 @@ BENCHMARK(simulateBench)
 BENCHMARK(applyWhileCheckingBench)
     ->Name("applyWithLegibilityAndSimulation")
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(suggestionBench)->Name("nearestPassingColor")->Unit(benchmark::kMicrosecond);
+BENCHMARK(fixAllBench)->Name("fixAllColors")->Unit(benchmark::kMillisecond);
