@@ -7,16 +7,6 @@
 namespace ColorSpaces {
 namespace {
 
-using Matrix = std::array<Triple, 3>;
-
-Triple multiply(const Matrix& m, const Triple& v)
-{
-    Triple out{};
-    for (int row = 0; row < 3; ++row)
-        out[row] = m[row][0] * v[0] + m[row][1] * v[1] + m[row][2] * v[2];
-    return out;
-}
-
 // CSS Color 4, sample code for colour conversions: linear sRGB to XYZ (D65) and back, as
 // exact fractions.
 constexpr Matrix LinearSrgbToXyz = {{
@@ -28,29 +18,6 @@ constexpr Matrix XyzToLinearSrgb = {{
     {12831.0 / 3959, -329.0 / 214, -1974.0 / 3959},
     {-851781.0 / 878810, 1648619.0 / 878810, 36519.0 / 878810},
     {705.0 / 12673, -2585.0 / 12673, 705.0 / 667},
-}};
-
-// CSS Color 4, OKLab: XYZ (D65) to LMS, LMS' to OKLab, and their inverses, with the
-// matrices recomputed for the same D65 white as the sRGB ones.
-constexpr Matrix XyzToLms = {{
-    {0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
-    {0.0329836539323885, 0.9292868615863434, 0.0361446663506424},
-    {0.0481771893596242, 0.2642395317527308, 0.6335478284694309},
-}};
-constexpr Matrix LmsToOklab = {{
-    {0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
-    {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
-    {0.0259040424655478, 0.7827717124575296, -0.8086757549230774},
-}};
-constexpr Matrix OklabToLms = {{
-    {1.0000000000000000, 0.3963377773761749, 0.2158037573099136},
-    {1.0000000000000000, -0.1055613458156586, -0.0638541728258133},
-    {1.0000000000000000, -0.0894841775298119, -1.2914855480194092},
-}};
-constexpr Matrix LmsToXyz = {{
-    {1.2268798758459243, -0.5578149944602171, 0.2813910456659647},
-    {-0.0405757452148008, 1.1122868032803170, -0.0717110580655164},
-    {-0.0763729366746601, -0.4214933324022432, 1.5869240198367816},
 }};
 
 // CSS Color 4, sample code for colour conversions: Bradford adaptation from D65 to D50 and
@@ -109,6 +76,14 @@ double hueInDegrees(double hue)
 }
 
 } // namespace
+
+Triple multiply(const Matrix& m, const Triple& v)
+{
+    Triple out{};
+    for (int row = 0; row < 3; ++row)
+        out[row] = m[row][0] * v[0] + m[row][1] * v[1] + m[row][2] * v[2];
+    return out;
+}
 
 double srgbToLinear(double encoded)
 {

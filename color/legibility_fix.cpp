@@ -20,49 +20,13 @@
 
 namespace {
 
+using ColorSpaces::LmsToOklab;
+using ColorSpaces::Matrix;
+using ColorSpaces::multiply;
 using ColorSpaces::Triple;
-using Matrix = std::array<Triple, 3>;
+using ColorSpaces::XyzToLms;
 
 constexpr double Infinity = std::numeric_limits<double>::infinity();
-
-// CSS Color 4's OKLab matrices, the same as color_spaces.cpp holds: XYZ (D65) to LMS, and
-// the cube roots of LMS to OKLab. The search needs the LMS stage, which that file keeps
-// to itself.
-constexpr Matrix XyzToLms = {{
-    {0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
-    {0.0329836539323885, 0.9292868615863434, 0.0361446663506424},
-    {0.0481771893596242, 0.2642395317527308, 0.6335478284694309},
-}};
-constexpr Matrix LmsToOklab = {{
-    {0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
-    {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
-    {0.0259040424655478, 0.7827717124575296, -0.8086757549230774},
-}};
-
-Triple multiply(const Matrix& m, const Triple& v)
-{
-    Triple out{};
-    for (int row = 0; row < 3; ++row)
-        out[row] = m[row][0] * v[0] + m[row][1] * v[1] + m[row][2] * v[2];
-    return out;
-}
-
-Matrix inverse(const Matrix& m)
-{
-    const double det = m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
-                       m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
-                       m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
-    Matrix inv{};
-    for (int row = 0; row < 3; ++row) {
-        for (int col = 0; col < 3; ++col) {
-            // The cofactor of (col, row), from the cyclic neighbours of each index.
-            const int r1 = (col + 1) % 3, r2 = (col + 2) % 3;
-            const int c1 = (row + 1) % 3, c2 = (row + 2) % 3;
-            inv[row][col] = (m[r1][c1] * m[r2][c2] - m[r1][c2] * m[r2][c1]) / det;
-        }
-    }
-    return inv;
-}
 
 // The cube root to the last bit or two, at half the cost of std::cbrt: a first guess from
 // the exponent, then three of Halley's steps, each of which triples the correct digits.
@@ -122,7 +86,7 @@ const OklabModel& oklabModel()
                     m.lms[channel][value][k] = linear * column[k];
             }
         }
-        const Matrix back = inverse(LmsToOklab);
+        const Matrix& back = ColorSpaces::OklabToLms;
         for (std::size_t k = 0; k < 3; ++k)
             m.slabScale[k] = 1 / std::hypot(back[k][0], back[k][1], back[k][2]);
         return m;
