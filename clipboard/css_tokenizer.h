@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ascii.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>

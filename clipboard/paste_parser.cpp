@@ -1,5 +1,6 @@
 #include "paste_parser.h"
 
+#include "ascii.h"
 #include "named_color_table.h"
 
 #include <algorithm>
@@ -18,27 +19,6 @@ constexpr bool isBlank(char c)
 constexpr bool isLetter(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-constexpr char toUpper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-}
-
-constexpr char toLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-constexpr int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 std::size_t skipBlanks(std::string_view text, std::size_t pos)
@@ -60,8 +40,8 @@ std::optional<ColorValue> readHexColor(std::string_view text)
     for (int& field : fields) {
         pos = skipBlanks(text, pos);
         int digits = 0;
-        while (digits < 2 && pos < text.size() && hexDigit(text[pos]) >= 0) {
-            field = field * 16 + hexDigit(text[pos]);
+        while (digits < 2 && pos < text.size() && hexValue(text[pos]) >= 0) {
+            field = field * 16 + hexValue(text[pos]);
             ++pos;
             ++digits;
         }
@@ -91,7 +71,7 @@ std::optional<ColorValue> readColorName(std::string_view text)
     if (length == 0 || length > longestColorName())
         return std::nullopt;
     std::string word(text.substr(0, length));
-    std::transform(word.begin(), word.end(), word.begin(), toLower);
+    std::transform(word.begin(), word.end(), word.begin(), lowerAscii);
     return ColorByName(word);
 }
 
@@ -120,7 +100,7 @@ std::optional<ColorValue> readAttribute(std::string_view text, std::size_t bodyP
 PasteResult readBodyTag(std::string_view fromTag)
 {
     std::string upper(fromTag);
-    std::transform(upper.begin(), upper.end(), upper.begin(), toUpper);
+    std::transform(upper.begin(), upper.end(), upper.begin(), upperAscii);
     const std::size_t bodyPos = upper.find("BODY");
     if (bodyPos == std::string::npos)
         return {};
