@@ -89,10 +89,10 @@ TEST(Budgets, Boundaries)
         {"1 ms suggestion is too slow",
          BenchNames::Suggestion,
          {0.001, std::nullopt, {}},
-         8,
+         13,
          false},
-        {"49 ms fix", BenchNames::FixAll, {0.049, std::nullopt, {}}, 9, true},
-        {"50 ms fix is too slow", BenchNames::FixAll, {0.050, std::nullopt, {}}, 9, false},
+        {"49 ms fix", BenchNames::FixAll, {0.049, std::nullopt, {}}, 14, true},
+        {"50 ms fix is too slow", BenchNames::FixAll, {0.050, std::nullopt, {}}, 14, false},
     };
     for (const BoundaryCase& c : cases) {
         SCOPED_TRACE(c.label);
