@@ -1,8 +1,6 @@
 // One move of the live eyedropper on a shown window, as the user drags: the pixels around
 // the pointer read, the centre one loaded into the editor, and the editor and the loupe
 // repainted.
-#include "bench_platform.h"
-#include "main_window.h"
 #include "window_fixture.h"
 
 #include <benchmark/benchmark.h>
@@ -10,7 +8,6 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -26,17 +23,11 @@ public:
 
 void eyedropperMoveBench(benchmark::State& state)
 {
-    QTemporaryDir folder;
-    if (!folder.isValid()) {
-        state.SkipWithError("no temporary folder");
+    const std::unique_ptr<ShownWindow> shown = shownWindow(state);
+    if (!shown)
         return;
-    }
-    BenchPlatform platform(folder.path());
-    TForm1 form(platform);
-    if (!showAndWaitForFirstFrame(form)) {
-        state.SkipWithError("the window never showed its first frame");
-        return;
-    }
+    BenchPlatform& platform = shown->platform;
+    TForm1& form = *shown->form;
     platform.pointer = QPoint(300, 200);
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
                       Qt::LeftButton, {});

@@ -1,7 +1,6 @@
 // The legibility table and the colour-vision simulation per call, and a body colour
 // applied while both are live: what each change of the preview costs. Then the nearest
 // legible colour of one pair and すべて修正 per call.
-#include "bench_platform.h"
 #include "legibility.h"
 #include "legibility_fix.h"
 #include "legibility_window.h"
@@ -11,7 +10,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QAction>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -69,17 +67,10 @@ void simulateBench(benchmark::State& state)
 // paint itself follows later, as for any colour change).
 void applyWhileCheckingBench(benchmark::State& state)
 {
-    QTemporaryDir folder;
-    if (!folder.isValid()) {
-        state.SkipWithError("no temporary folder");
+    const std::unique_ptr<ShownWindow> shown = shownWindow(state);
+    if (!shown)
         return;
-    }
-    BenchPlatform platform(folder.path());
-    TForm1 form(platform);
-    if (!showAndWaitForFirstFrame(form)) {
-        state.SkipWithError("the window never showed its first frame");
-        return;
-    }
+    TForm1& form = *shown->form;
     form.findChild<QAction*>(QStringLiteral("Legibility"))->trigger();
     form.findChild<QAction*>(QStringLiteral("VisionD"))->trigger();
     if (!form.legibilityWindow()->isVisible()) {

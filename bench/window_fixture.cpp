@@ -52,3 +52,18 @@ bool showAndWaitForFirstFrame(QWidget& window, int timeoutMs)
     window.removeEventFilter(&watcher);
     return exposed() && watcher.painted;
 }
+
+std::unique_ptr<ShownWindow> shownWindow(benchmark::State& state)
+{
+    auto shown = std::make_unique<ShownWindow>();
+    if (!shown->folder.isValid()) {
+        state.SkipWithError("no temporary folder");
+        return nullptr;
+    }
+    shown->form = std::make_unique<TForm1>(shown->platform);
+    if (!showAndWaitForFirstFrame(*shown->form)) {
+        state.SkipWithError("the window never showed its first frame");
+        return nullptr;
+    }
+    return shown;
+}

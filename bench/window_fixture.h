@@ -1,10 +1,14 @@
 #pragma once
 
+#include "bench_platform.h"
+#include "main_window.h"
+
 #include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
 
 #include <memory>
 
-class QTemporaryDir;
 class QWidget;
 
 // A temporary folder holding the settings file of state.range(0) schemes, sorted when
@@ -15,3 +19,13 @@ std::unique_ptr<QTemporaryDir> settingsFolder(benchmark::State& state);
 // Shows the window and processes events until it is exposed and has painted its first
 // frame. False when that has not happened within `timeoutMs`.
 bool showAndWaitForFirstFrame(QWidget& window, int timeoutMs = 10'000);
+
+// A main window over an empty settings folder of its own, shown with its first frame painted.
+struct ShownWindow {
+    QTemporaryDir folder;
+    BenchPlatform platform{folder.path()};
+    std::unique_ptr<TForm1> form;
+};
+
+// Null, with the state told why, when there is no folder or the window shows no frame.
+std::unique_ptr<ShownWindow> shownWindow(benchmark::State& state);
