@@ -24,10 +24,14 @@ until_ok() {
     done
 }
 
+loupe_id() {
+    xdotool search --all --pid "$PID" --onlyvisible --name "$LOUPE"
+}
+
 # loupe_shows X Y: the loupe lies right of and below the pointer with (X, Y) in its centre.
 loupe_shows() {
     local WINDOW WIDTH HEIGHT X Y SCREEN id
-    id=$(xdotool search --all --pid "$PID" --onlyvisible --name "$LOUPE") || return 1
+    id=$(loupe_id) || return 1
     eval "$(xdotool getwindowgeometry --shell "$id")"
     [ "$X" -gt $(($1 + 24)) ] && [ "$Y" -gt $(($2 + 24)) ] &&
         [ "$("$PATTERN" pixel $((X + WIDTH / 2)) $((Y + WIDTH / 2)))" = "$(hex "$1" "$2")" ]
@@ -38,7 +42,10 @@ loupe_shows() {
 # button), the button released; Ctrl+C then copies EXPECTED, and Ctrl+Q ends the run.
 pick() {
     local WINDOW WIDTH HEIGHT X Y SCREEN
-    launch QT_SCALE_FACTOR=2
+    # NOTE: Qt writes a window's WM_NAME in the locale's encoding, which xdotool searches:
+    # in the C locale of a clean environment the loupe's Japanese title reads as "???".
+    # Japanese desktops run in a UTF-8 locale.
+    launch QT_SCALE_FACTOR=2 LC_ALL=C.UTF-8
     find_window "$PID" "$MAIN_TITLE" 5000
     timeout 5 xdotool windowfocus --sync "$WID" || fail "the window would not take the focus"
     eval "$(xdotool getwindowgeometry --shell "$WID")"
@@ -46,7 +53,7 @@ pick() {
     until_ok "the loupe around (601, 301)" loupe_shows 601 301
     xdotool key "$1"
     [ "$1" = Right ] && until_ok "the loupe after Right" loupe_shows 602 301
-    [ "$1" = Escape ] && until_ok "the loupe after Escape" bash -c "! xdotool search --all --pid $PID --onlyvisible --name '$LOUPE'"
+    [ "$1" = Escape ] && until_ok "the loupe after Escape" eval '! loupe_id'
     xdotool mouseup 1
     printf '%s' "$2" >"$E2E_WORK/expected"
     keys_until_clipboard "$WID" "$E2E_WORK/expected" ctrl+c
