@@ -1,7 +1,7 @@
 #include "legibility_window.h"
 
-#include "layout_helpers.h"
 #include "legibility_texts.h"
+#include "window_metrics.h"
 
 #include <QButtonGroup>
 #include <QClipboard>

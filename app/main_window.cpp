@@ -6,7 +6,6 @@
 #include "dialog_module.h"
 #include "help_location.h"
 #include "int_edit.h"
-#include "layout_helpers.h"
 #include "main_window_texts.h"
 #include "named_color_table.h"
 #include "palette_view.h"
@@ -16,6 +15,7 @@
 #include "texts.h"
 #include "up_down.h"
 #include "url_label.h"
+#include "window_metrics.h"
 
 #include <QActionGroup>
 #include <QApplication>

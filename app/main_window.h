@@ -65,6 +65,9 @@ public:
     int selectedSlot() const;
 
     bool ColorPending = false;
+    bool colorPending() const { return ColorPending; }
+    // The editor colour and its pending flag as they were before a pick that was cancelled.
+    void restoreEditColor(ColorValue color, bool pending);
 
     void ApplyScheme(int index);
     void ApplyPreviewFont(const QFont& font);

@@ -4,13 +4,13 @@
 
 #include "click_panel.h"
 #include "int_edit.h"
-#include "layout_helpers.h"
 #include "main_window_texts.h"
 #include "named_color_table.h"
 #include "palette_view.h"
 #include "resources.h"
 #include "up_down.h"
 #include "url_label.h"
+#include "window_metrics.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -2,10 +2,10 @@
 
 #include "dialog_module.h"
 #include "dialog_texts.h"
-#include "layout_helpers.h"
 #include "main_window_texts.h"
 #include "resources.h"
 #include "url_label.h"
+#include "window_metrics.h"
 
 #include <QFrame>
 #include <QGuiApplication>

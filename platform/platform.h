@@ -2,6 +2,7 @@
 
 #include "color_value.h"
 #include "desktop_session.h"
+#include "eyedropper_geometry.h"
 
 #include <QFont>
 #include <QPoint>
@@ -62,6 +63,8 @@ public:
     // The pixels of a rectangle as an ARGB32 image of its size: opaque where a screen shows
     // the pixel, transparent where none does.
     virtual QImage screenRegion(const QRect& physical) = 0;
+    // Every screen's place in physical pixels and its scale factor, for the loupe's place.
+    virtual ScreenLayout screenLayout() = 0;
     // Decides whether a screen colour comes from screenRegion or from pickScreenColor.
     virtual DesktopSession desktopSession() = 0;
     // Lets the user pick a screen colour through the desktop (the portal) without blocking:

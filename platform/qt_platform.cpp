@@ -185,6 +185,11 @@ bool QtPlatform::startDetached(const QString& program, const QString& argument)
     return QProcess::startDetached(program, {argument});
 }
 
+ScreenLayout QtPlatform::screenLayout()
+{
+    return currentScreenLayout();
+}
+
 ScreenLayout currentScreenLayout()
 {
     ScreenLayout layout;

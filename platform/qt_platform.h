@@ -18,6 +18,7 @@ public:
     std::optional<QPoint> pointerPosition() override;
     void movePointer(QPoint physical) override;
     QImage screenRegion(const QRect& physical) override;
+    ScreenLayout screenLayout() override;
     DesktopSession desktopSession() override;
     void pickScreenColor(QWidget* window, std::function<void(ScreenPick)> done) override;
     QString tempFolder() override;

@@ -1,6 +1,6 @@
 #include "scheme_value.h"
 
-#include "settings_values.h"
+#include "stored_numbers.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "fake_platform.h"
 
+#include "qt_platform.h"
+
 #include <QImage>
 
 #include <utility>
@@ -122,4 +124,9 @@ QVector<FakePlatform::Call> FakePlatform::callsOf(const QString& kind) const
             result.push_back(call);
     }
     return result;
+}
+
+ScreenLayout FakePlatform::screenLayout()
+{
+    return currentScreenLayout();
 }

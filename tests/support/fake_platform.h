@@ -29,6 +29,8 @@ public:
     std::optional<QPoint> pointerPosition() override { return pointer; }
     void movePointer(QPoint physical) override { pointer = physical; }
     QImage screenRegion(const QRect& physical) override;
+    // The offscreen screens as Qt sees them: the two-screen tests configure them.
+    ScreenLayout screenLayout() override;
     DesktopSession desktopSession() override { return session; }
     void pickScreenColor(QWidget* window, std::function<void(ScreenPick)> done) override;
     QString tempFolder() override { return tempFolderPath; }

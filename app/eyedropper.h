@@ -16,6 +16,7 @@ class TForm1;
 // move the pointer by one physical pixel (ten with Shift); Escape ends the pick and gives the
 // editor back what it held before.
 class Eyedropper final : public QObject {
+    Q_OBJECT
 public:
     Eyedropper(TForm1& form, Platform& platform);
 

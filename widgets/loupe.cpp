@@ -2,7 +2,6 @@
 
 #include "color_value.h"
 #include "layout_helpers.h"
-#include "main_window_texts.h"
 
 #include <QPainter>
 
@@ -33,12 +32,13 @@ Metrics metrics(qreal scale)
 
 } // namespace
 
-Loupe::Loupe(QWidget* parent)
+Loupe::Loupe(QWidget* parent, const QString& title, const QString& fontFamily)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint)
+    , m_fontFamily(fontFamily)
 {
     setObjectName(QStringLiteral("Loupe"));
-    setWindowTitle(MainTexts::LoupeTitle);
+    setWindowTitle(title);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -50,7 +50,7 @@ QSize Loupe::logicalSize(qreal scale)
                  static_cast<int>(std::ceil(device.height() / scale)));
 }
 
-QImage Loupe::picture(const QImage& pixels, qreal scale)
+QImage Loupe::picture(const QImage& pixels, qreal scale, const QString& fontFamily)
 {
     const Metrics m = metrics(scale);
     QImage image(logicalSize(scale) * scale, QImage::Format_ARGB32_Premultiplied);
@@ -74,8 +74,7 @@ QImage Loupe::picture(const QImage& pixels, qreal scale)
     painter.fillRect(centre, known ? QColor(centrePixel) : Background);
     if (known) {
         painter.setPen(Qt::white);
-        painter.setFont(
-            pixelFont(MainTexts::GothicFamily, static_cast<int>(std::lround(13 * scale))));
+        painter.setFont(pixelFont(fontFamily, static_cast<int>(std::lround(13 * scale))));
         const int top = m.size().height() - m.text;
         painter.drawText(QRect(0, top, image.width(), image.height() - top), Qt::AlignCenter,
                          QString::fromStdString(colorHex(rgbColor(
@@ -96,5 +95,5 @@ void Loupe::paintEvent(QPaintEvent*)
 {
     if (m_pixels.isNull())
         return;
-    QPainter(this).drawImage(QPoint(0, 0), picture(m_pixels, devicePixelRatioF()));
+    QPainter(this).drawImage(QPoint(0, 0), picture(m_pixels, devicePixelRatioF(), m_fontFamily));
 }

@@ -75,6 +75,12 @@ void TForm1::SetEditColor(ColorValue color)
     setColBoxColor(color);
 }
 
+void TForm1::restoreEditColor(ColorValue color, bool pending)
+{
+    SetEditColor(color);
+    ColorPending = pending;
+}
+
 void TForm1::SelectSlot(int slot)
 {
     if (selectedSlot() != slot) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "main_window_texts.h"
-
 #include <QFont>
 #include <QPalette>
 #include <QString>
@@ -13,22 +11,12 @@
 
 // Small helpers for building windows from the layout's coordinates.
 
-// The main window's client area, in pixels.
-constexpr int ClientWidth = 589;
-constexpr int ClientHeight = 286;
-
 inline QFont pixelFont(const QString& family, int pixels, bool bold = false)
 {
     QFont font(family);
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
-}
-
-// The face of the program's other windows: the layout's at its size.
-inline QFont uiFont()
-{
-    return pixelFont(MainTexts::UiFontFamily, 12);
 }
 
 // A bold font drawn by emboldening the regular face. NOTE: the bold face of a CJK font is

@@ -3,8 +3,8 @@
 #include "eyedropper_geometry.h"
 #include "loupe.h"
 #include "main_window.h"
+#include "main_window_texts.h"
 #include "platform.h"
-#include "qt_platform.h"
 #include "resources.h"
 
 #include <QGuiApplication>
@@ -31,10 +31,10 @@ Eyedropper::Eyedropper(TForm1& form, Platform& platform)
 void Eyedropper::start()
 {
     if (!m_loupe)
-        m_loupe = new Loupe(&m_form);
+        m_loupe = new Loupe(&m_form, MainTexts::LoupeTitle, MainTexts::GothicFamily);
     m_colorBefore = m_form.editColor();
-    m_pendingBefore = m_form.ColorPending;
-    const ScreenLayout layout = currentScreenLayout();
+    m_pendingBefore = m_form.colorPending();
+    const ScreenLayout layout = m_platform.screenLayout();
     const std::optional<QPoint> hot = m_platform.pointerPosition();
     const std::optional<std::size_t> screen = hot ? screenAtPhysical(layout, *hot) : std::nullopt;
     m_cursorScale = screen ? layout[*screen].scale : 1;
@@ -67,7 +67,7 @@ void Eyedropper::sample()
 
 void Eyedropper::showLoupe(QPoint hot, const QImage& pixels)
 {
-    const ScreenLayout layout = currentScreenLayout();
+    const ScreenLayout layout = m_platform.screenLayout();
     const std::optional<std::size_t> index = screenAtPhysical(layout, hot);
     if (!index) {
         m_loupe->hide();
@@ -99,8 +99,7 @@ void Eyedropper::cancel()
     if (!m_active)
         return;
     stop();
-    m_form.SetEditColor(m_colorBefore);
-    m_form.ColorPending = m_pendingBefore;
+    m_form.restoreEditColor(m_colorBefore, m_pendingBefore);
 }
 
 void Eyedropper::stop()

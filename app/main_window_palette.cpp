@@ -1,12 +1,14 @@
-// The main window's palette, eyedropper and colour dialog.
+// The main window's palette, eyedropper (live, or the desktop portal's) and colour dialog.
 #include "main_window.h"
 
 #include "dialog_module.h"
 #include "eyedropper.h"
+#include "main_window_texts.h"
 #include "named_color_table.h"
 #include "palette_geometry.h"
 #include "palette_view.h"
 #include "platform.h"
+#include "texts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -100,4 +102,28 @@ void TForm1::FormMouseUp()
 {
     if (m_eyedropper)
         m_eyedropper->end();
+}
+
+// Where the desktop does not let a program read the screen (Wayland, and X11 programs under
+// XWayland, which read black), the desktop portal lets the user pick.
+void TForm1::pickThroughPortal()
+{
+    // One pick at a time: a press while the desktop's picker is up does nothing.
+    if (m_portalPickPending)
+        return;
+    m_portalPickPending = true;
+    m_platform.pickScreenColor(this, [this](Platform::ScreenPick pick) {
+        m_portalPickPending = false;
+        switch (pick.result) {
+        case Platform::ScreenPick::Result::Picked:
+            SetEditColor(pick.color);
+            break;
+        case Platform::ScreenPick::Result::Cancelled:
+            break;
+        case Platform::ScreenPick::Result::Failed:
+            m_platform.messageBox(this, Texts::AppTitle, MainTexts::ScreenPickUnavailable,
+                                  Platform::Buttons::Ok, Platform::Icon::Exclamation);
+            break;
+        }
+    });
 }
