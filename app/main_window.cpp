@@ -273,7 +273,7 @@ void TForm1::EndBtnClick()
 
 void TForm1::Exit1Click()
 {
-    close();
+    EndBtnClick();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -51,7 +51,8 @@ public:
     explicit TForm1(Platform& platform, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The body colours, as the preview shows them.
+    // The body colours, always the true ones: under a colour-vision simulation the preview
+    // shows them changed, but copies, templates and settings take these.
     ColorValue SlotColor(int slot) const;
     void SetSlotColor(int slot, ColorValue color);
     void SetBodyColors(const BodyColorSet& colors);

@@ -16,17 +16,12 @@
 
 void TForm1::Copy1Click()
 {
-    const std::string text =
-        singleColorCopyText(m_editColor, Cusename->isChecked(), ColDQ->isChecked());
-    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-    Paste1->setEnabled(true);
+    copyText(singleColorCopyText(m_editColor, Cusename->isChecked(), ColDQ->isChecked()));
 }
 
 void TForm1::AcopyClick()
 {
-    const std::string text = wholeCopyText(m_body, UseCSS->isChecked(), Cusename->isChecked());
-    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-    Paste1->setEnabled(true);
+    copyText(wholeCopyText(m_body, UseCSS->isChecked(), Cusename->isChecked()));
 }
 
 void TForm1::Paste1Click()
@@ -53,6 +48,7 @@ void TForm1::Paste1Click()
     }
 }
 
+// Every copy command ends here: the text on the clipboard, and 貼り付け enabled for it.
 void TForm1::copyText(const std::string& text)
 {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));

@@ -9,8 +9,9 @@
 #include <functional>
 #include <map>
 
-// A scripted platform: records every call and answers from prepared queues.
-// An empty queue gives the "cancel" answer (Cancel, nullopt, false).
+// A scripted platform: records every call and answers from prepared queues. An empty
+// dialog queue gives the dialog's cancel answer (nullopt); an empty message-box queue
+// answers Ok; the shell and a started program succeed unless told otherwise.
 class FakePlatform final : public Platform {
 public:
     struct Call {
