@@ -108,12 +108,11 @@ public:
         const auto passes = [&](const Sample& s) {
             return contrastHundredthsOfKeys(s.key, other) >= hundredths;
         };
-        const auto middle =
-            std::partition_point(m_samples.begin(), m_samples.end(),
-                                 [&](const Sample& s) { return s.key < other; });
+        const auto middle = std::partition_point(m_samples.begin(), m_samples.end(),
+                                                 [&](const Sample& s) { return s.key < other; });
         const auto darkEnd = std::partition_point(m_samples.begin(), middle, passes);
-        const auto lightStart = std::partition_point(
-            middle, m_samples.end(), [&](const Sample& s) { return !passes(s); });
+        const auto lightStart = std::partition_point(middle, m_samples.end(),
+                                                     [&](const Sample& s) { return !passes(s); });
         return {static_cast<std::size_t>(darkEnd - m_samples.begin()),
                 static_cast<std::size_t>(lightStart - m_samples.begin())};
     }
@@ -177,8 +176,7 @@ class DarkSearch {
 public:
     DarkSearch(const BodyColorSet& light, const BodyColorSet& mirrored, FixLevel level)
         : m_level(level)
-        , m_slots{SlotSamples({}),
-                  SlotSamples(samplesKeepingHue(light[TEXT], mirrored[TEXT], {})),
+        , m_slots{SlotSamples({}), SlotSamples(samplesKeepingHue(light[TEXT], mirrored[TEXT], {})),
                   SlotSamples(samplesKeepingHue(light[LINK], mirrored[LINK], {})),
                   SlotSamples(samplesKeepingHue(light[VLINK], mirrored[VLINK], {})),
                   SlotSamples(samplesKeepingHue(light[ALINK], mirrored[ALINK], {}))}

@@ -62,9 +62,9 @@ std::vector<Candidate> candidatesNear(ColorValue target)
     const int steps = static_cast<int>(std::ceil(1 / LightnessStep));
     std::map<ColorValue, Candidate> found;
     const auto add = [&](ColorValue color) {
-        found.try_emplace(color, Candidate{color, luminanceKey(color),
-                                           ColorSpaces::deltaEOK(ColorSpaces::oklabOf(color),
-                                                                 targetLab)});
+        found.try_emplace(color,
+                          Candidate{color, luminanceKey(color),
+                                    ColorSpaces::deltaEOK(ColorSpaces::oklabOf(color), targetLab)});
     };
     add(target);
     for (int i = 0; i <= steps; ++i) {
@@ -134,14 +134,12 @@ std::optional<BodyColorSet> nearestLegibleBackground(const BodyColorSet& colors,
               [](const Candidate& a, const Candidate& b) { return a.key < b.key; });
     const auto passes = [&](ColorValue c) { return trial(c).has_value(); };
     const double pivot = luminanceKey(target);
-    const auto split =
-        std::partition_point(candidates.begin(), candidates.end(),
-                             [&](const Candidate& c) { return c.key < pivot; });
+    const auto split = std::partition_point(candidates.begin(), candidates.end(),
+                                            [&](const Candidate& c) { return c.key < pivot; });
     const std::vector<Candidate> dark(candidates.begin(), split);
     const std::vector<Candidate> light(split, candidates.end());
-    std::vector<Candidate> passing(dark.begin(),
-                                   dark.begin() + static_cast<std::ptrdiff_t>(
-                                                      passingEdge(dark, true, passes)));
+    std::vector<Candidate> passing(
+        dark.begin(), dark.begin() + static_cast<std::ptrdiff_t>(passingEdge(dark, true, passes)));
     passing.insert(passing.end(),
                    light.begin() + static_cast<std::ptrdiff_t>(passingEdge(light, false, passes)),
                    light.end());
