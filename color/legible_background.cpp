@@ -8,9 +8,8 @@
 #include <vector>
 
 // Whether all seven pairs can pass depends on the background's luminance alone, since the
-// four other colours may be any: a darker dark background or a lighter light one only
-// widens the bands they must fit. So the keys that fail form one run between the two ends,
-// and a bisection on each side of a failing key finds where passing starts.
+// four other colours may be any; a closed form of that tells which backgrounds are worth
+// handing to fixAllColors, which has the last word.
 
 namespace {
 
@@ -80,73 +79,43 @@ std::vector<Candidate> candidatesNear(ColorValue target)
     return out;
 }
 
-class BackgroundTrial {
-public:
-    BackgroundTrial(const BodyColorSet& colors, FixLevel level)
-        : m_colors(colors)
-        , m_level(level)
-    {
-    }
-
-    const std::optional<BodyColorSet>& operator()(ColorValue background)
-    {
-        const auto it = m_tried.find(background);
-        if (it != m_tried.end())
-            return it->second;
-        BodyColorSet colors = m_colors;
-        colors[BGCOLOR] = background;
-        return m_tried.emplace(background, fixAllColors(colors, m_level)).first->second;
-    }
-
-private:
-    const BodyColorSet& m_colors;
-    FixLevel m_level;
-    std::map<ColorValue, std::optional<BodyColorSet>> m_tried;
-};
-
-// Within `sorted` (by key, ascending), the count of leading candidates that pass when
-// passing ends at some key (fromDark) or the index where it starts (otherwise).
-template <typename Passes>
-std::size_t passingEdge(const std::vector<Candidate>& sorted, bool fromDark, Passes passes)
+// Whether some text and link luminances (any real ones, not only those of 8-bit colours)
+// let all seven pairs pass on a background of relative luminance `y`: the foregrounds that
+// pass on it must hold two, one at least 3:1 from the other. Checked in closed form, so
+// that fixAllColors runs only for backgrounds that are likely to pass.
+bool roomForAll(double y, FixLevel level)
 {
-    std::size_t low = 0, high = sorted.size(); // the edge lies in [low, high]
-    while (low < high) {
-        const std::size_t middle = low + (high - low) / 2;
-        const bool ok = passes(sorted[middle].color);
-        if (fromDark)
-            ok ? low = middle + 1 : high = middle;
-        else
-            ok ? high = middle : low = middle + 1;
-    }
-    return low;
+    constexpr double Flare = 0.05;
+    const double onBackground = requiredHundredths(BGCOLOR, level) / 100.0;
+    const double onText = requiredHundredths(TEXT, level) / 100.0;
+    const double darkest = onBackground * (y + Flare) - Flare;  // lighter foregrounds from here
+    const double lightest = (y + Flare) / onBackground - Flare; // darker ones up to here
+    const bool light = darkest <= 1, dark = lightest >= 0;
+    if (!light && !dark)
+        return false;
+    const double low = dark ? 0 : darkest;
+    const double high = light ? 1 : lightest;
+    return high + Flare >= onText * (low + Flare);
 }
 
 } // namespace
 
 std::optional<BodyColorSet> nearestLegibleBackground(const BodyColorSet& colors, FixLevel level)
 {
-    BackgroundTrial trial(colors, level);
-    const ColorValue target = colors[BGCOLOR];
-    if (trial(target))
-        return trial(target);
-    std::vector<Candidate> candidates = candidatesNear(target);
+    if (std::optional<BodyColorSet> fixed = fixAllColors(colors, level))
+        return fixed;
+    // Which backgrounds let them pass is no simple run of luminance (on a mid grey, black
+    // text and white links fit in a narrow band), so the candidates are tried nearest first.
+    std::vector<Candidate> candidates = candidatesNear(colors[BGCOLOR]);
     std::sort(candidates.begin(), candidates.end(),
-              [](const Candidate& a, const Candidate& b) { return a.key < b.key; });
-    const auto passes = [&](ColorValue c) { return trial(c).has_value(); };
-    const double pivot = luminanceKey(target);
-    const auto split = std::partition_point(candidates.begin(), candidates.end(),
-                                            [&](const Candidate& c) { return c.key < pivot; });
-    const std::vector<Candidate> dark(candidates.begin(), split);
-    const std::vector<Candidate> light(split, candidates.end());
-    std::vector<Candidate> passing(
-        dark.begin(), dark.begin() + static_cast<std::ptrdiff_t>(passingEdge(dark, true, passes)));
-    passing.insert(passing.end(),
-                   light.begin() + static_cast<std::ptrdiff_t>(passingEdge(light, false, passes)),
-                   light.end());
-    const auto nearest = std::min_element(
-        passing.begin(), passing.end(),
-        [](const Candidate& a, const Candidate& b) { return a.distance < b.distance; });
-    if (nearest == passing.end())
-        return std::nullopt;
-    return trial(nearest->color);
+              [](const Candidate& a, const Candidate& b) { return a.distance < b.distance; });
+    for (const Candidate& candidate : candidates) {
+        if (!roomForAll(candidate.key / WhiteLuminanceKey, level))
+            continue;
+        BodyColorSet trial = colors;
+        trial[BGCOLOR] = candidate.color;
+        if (std::optional<BodyColorSet> fixed = fixAllColors(trial, level))
+            return fixed;
+    }
+    return std::nullopt;
 }
