@@ -119,11 +119,4 @@ TEST(CopyFormats, CustomPropertiesWithAndWithoutADarkSet)
                   "  }\n"
                   "}\n" +
                   rules);
-    EXPECT_EQ(customPropertiesText(light, true, BodyColorSet{0, 0xFFFFFF, 0xFF, 0xFF00, 0x10}),
-              ":root {\n  color-scheme: light dark;\n  --bgcolor: teal;\n  --text: white;\n"
-              "  --link: blue;\n  --vlink: cyan;\n  --alink: magenta;\n}\n"
-              "@media (prefers-color-scheme: dark) {\n  :root {\n    --bgcolor: black;\n"
-              "    --text: white;\n    --link: red;\n    --vlink: lime;\n"
-              "    --alink: #100000;\n  }\n}\n" +
-                  rules);
 }
