@@ -126,6 +126,8 @@ std::vector<BudgetLine> evaluateBudgets(const Measurements& all)
         timeLine(all, "nearest legible colour of a pair", BenchNames::Suggestion,
                  MaxSuggestionSeconds),
         timeLine(all, "all seven pairs fixed", BenchNames::FixAll, MaxFixAllSeconds),
+        timeLine(all, "dark set derived", BenchNames::DarkSet, MaxDarkSetSeconds),
+        infoLine(all, "nearest background that lets all seven pass", BenchNames::LegibleBackground),
     };
 }
 

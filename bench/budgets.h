@@ -21,6 +21,8 @@ inline const std::string Add10kSorted = "addScheme/schemes:10000/sorted:1";
 inline const std::string EyedropperMove = "eyedropperMove";
 inline const std::string Suggestion = "nearestPassingColor";
 inline const std::string FixAll = "fixAllColors";
+inline const std::string DarkSet = "deriveDarkSet";
+inline const std::string LegibleBackground = "nearestLegibleBackground";
 } // namespace BenchNames
 
 // One benchmark's result: the median over repetitions when there were some.
@@ -48,6 +50,7 @@ inline constexpr double MaxAddSecondsWith10k = 0.005;     // duplicate check, so
 inline constexpr double MaxEyedropperMoveSeconds = 0.004; // pixels read, editor and loupe repainted
 inline constexpr double MaxSuggestionSeconds = 0.001;     // the nearest legible colour of one pair
 inline constexpr double MaxFixAllSeconds = 0.050;         // all seven pairs of a page
+inline constexpr double MaxDarkSetSeconds = 0.050;        // a dark counterpart of a page
 
 // The budget lines in a fixed order. A budget whose benchmark is missing or failed
 // is not met, so a filtered or broken run can never pass a check.
