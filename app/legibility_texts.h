@@ -18,6 +18,10 @@ inline const QString NoSuggestionTip =
 inline const QString FixAllImpossible = QStringLiteral(
     "この背景色では、7 つの組み合わせをすべて %1 に届かせる文字色とリンク色がありません。"
     "背景色 (BGCOLOR) を変えてください。");
+// %1 the new background's #RRGGBB, %2 the level.
+inline const QString FixAllNewBackground =
+    QStringLiteral("この背景色では、7 つの組み合わせをすべて %2 に届かせる文字色とリンク色が"
+                   "ありません。背景色を %1 に変えて、文字色とリンク色も合わせますか？");
 
 inline const QString Legibility = QStringLiteral("見やすさﾁｪｯｸ(&K)");
 inline const QString ColorVisionMenu = QStringLiteral("色覚ｼﾐｭﾚｰｼｮﾝ(&V)");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "body_colors.h"
+#include "color_sets.h"
 #include "color_undo_stack.h"
 
 #include <QCollator>
@@ -56,7 +57,8 @@ public:
     ColorValue SlotColor(int slot) const;
     void SetSlotColor(int slot, ColorValue color);
     void SetBodyColors(const BodyColorSet& colors);
-    BodyColorSet bodyColors() const { return m_body; }
+    BodyColorSet bodyColors() const { return m_sets.shown(); }
+    const ColorSets& colorSets() const { return m_sets; }
 
     void SelectSlot(int slot);
     void SetEditColor(ColorValue color);
@@ -150,6 +152,17 @@ private:
     void CopyVarsClick();
     void copyColorForm(std::string (*form)(ColorValue));
     void PasteCssClick();
+
+    // The dark scheme.
+    void buildDarkMenu(QMenu* show);
+    void DarkSchemeClick(bool checked);
+    void DarkDeleteClick();
+    void setDarkSet(const std::optional<BodyColorSet>& dark);
+    void showColorSet(ColorSetKind kind);
+    void updateTitle();
+    void writeDarkLine(const QString& key);
+    void loadDarkLine(const QString& key);
+    void dropStaleDarkLines();
     void copyText(const std::string& text);
 
     // Settings. The option switches kept as "1" or "0", in the order they are read and written.
@@ -189,6 +202,7 @@ private:
     void LegibilityClick();
     void SuggestionClick(int slot, ColorValue color);
     void FixAllClick();
+    void applyFixedColors(const BodyColorSet& fixed);
     void ColorVisionClick(QAction* item);
     void drawSlotColor(int slot);
 
@@ -252,6 +266,8 @@ private:
     QAction* Hview = nullptr;
     QAction* Iview = nullptr;
     QAction* Legibility = nullptr;
+    QAction* DarkScheme = nullptr;
+    QAction* DarkDelete = nullptr;
     QAction* Cusename = nullptr;
     QAction* ColDQ = nullptr;
     QAction* UseCSS = nullptr;
@@ -277,7 +293,7 @@ private:
     ColorVision m_colorVision{}; // none
     std::unique_ptr<TDM> m_dm;
 
-    BodyColorSet m_body{};
+    ColorSets m_sets;
     ColorValue m_editColor = 0;
     ColorUndoStack m_undo;
     std::unique_ptr<SettingsStore> m_settings;

@@ -21,7 +21,7 @@ void TForm1::Copy1Click()
 
 void TForm1::AcopyClick()
 {
-    copyText(wholeCopyText(m_body, UseCSS->isChecked(), Cusename->isChecked()));
+    copyText(wholeCopyText(m_sets.shown(), UseCSS->isChecked(), Cusename->isChecked()));
 }
 
 void TForm1::Paste1Click()
@@ -57,7 +57,7 @@ void TForm1::copyText(const std::string& text)
 
 void TForm1::CopyVarsClick()
 {
-    copyText(customPropertiesText(m_body, Cusename->isChecked()));
+    copyText(customPropertiesText(m_sets.light(), Cusename->isChecked(), m_sets.dark()));
 }
 
 void TForm1::copyColorForm(std::string (*form)(ColorValue))

@@ -276,10 +276,10 @@ void TForm1::buildControls()
     for (QPushButton* button : {AddBtn, UpdBtn, DelBtn, EndBtn, BitBtn1})
         button->setAutoDefault(false);
 
-    m_body = LayoutColors;
-    BGpanel->setFillColor(m_body[BGCOLOR]);
+    m_sets = ColorSets(LayoutColors);
+    BGpanel->setFillColor(LayoutColors[BGCOLOR]);
     for (int slot = TEXT; slot < SlotCount; ++slot)
-        m_slotLabels[slot]->setFontColor(m_body[slot]);
+        m_slotLabels[slot]->setFontColor(LayoutColors[slot]);
     setColBoxColor(0);
 }
 

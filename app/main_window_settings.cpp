@@ -1,6 +1,7 @@
 // Reading the settings file at start and writing it at close.
 #include "main_window.h"
 
+#include "dark_sets.h"
 #include "error_box.h"
 #include "file_paths.h"
 #include "platform.h"
@@ -147,6 +148,7 @@ void TForm1::LoadSettings()
     }
     SetList->addItems(names);
 
+    dropStaleDarkLines();
     ApplyScheme(-1);
 }
 
@@ -175,7 +177,8 @@ bool TForm1::writeSettings()
     stored.italic = font.italic();
     store.writeText(OptionsSection, FontKey, storedFontText(stored));
 
-    store.writeText(SchemeSection, LastEndKey, schemeValueText(m_body));
+    store.writeText(SchemeSection, LastEndKey, schemeValueText(m_sets.light()));
+    writeDarkLine(LastEndKey);
 
     makeSettingsFolder(m_settingsPath);
     QString error;

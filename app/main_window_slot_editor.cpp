@@ -20,14 +20,14 @@
 
 ColorValue TForm1::SlotColor(int slot) const
 {
-    return m_body.at(static_cast<std::size_t>(slot));
+    return m_sets.shown().at(static_cast<std::size_t>(slot));
 }
 
 void TForm1::SetSlotColor(int slot, ColorValue color)
 {
-    m_body.at(static_cast<std::size_t>(slot)) = color;
+    m_sets.shown().at(static_cast<std::size_t>(slot)) = color;
     drawSlotColor(slot);
-    emit bodyColorsChanged(m_body);
+    emit bodyColorsChanged(m_sets.shown());
 }
 
 void TForm1::SetBodyColors(const BodyColorSet& colors)
@@ -150,7 +150,7 @@ void TForm1::ColBoxClick()
         return;
     }
     try {
-        m_undo.push(slot, old);
+        m_undo.push(slot, old, m_sets.shownKind());
     } catch (const std::bad_alloc&) {
         m_platform.messageBox(this, Texts::AppTitle, MainTexts::UndoAllocationFailed,
                               Platform::Buttons::Ok, Platform::Icon::Exclamation);
@@ -168,6 +168,9 @@ void TForm1::CundoClick()
         Cundo->setEnabled(false);
         return;
     }
+    // The entry's set is shown first, so the user sees what comes back.
+    if (entry->set != m_sets.shownKind())
+        showColorSet(entry->set);
     SetSlotColor(entry->slot, entry->color);
     if (selectedSlot() != entry->slot) {
         m_colTypeGroup->button(entry->slot)->setChecked(true);

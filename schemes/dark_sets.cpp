@@ -1,7 +1,8 @@
 #include "dark_sets.h"
 
 #include "scheme_value.h"
-#include "settings_store.h"
+
+#include <QList>
 
 namespace {
 
@@ -43,21 +44,4 @@ std::optional<BodyColorSet> readDarkSchemeColors(const QString& value)
 QString darkSchemeValueText(const BodyColorSet& colors)
 {
     return schemeValueText(colors);
-}
-
-int dropStaleDarkLines(SettingsStore& store)
-{
-    int dropped = 0;
-    for (const QString& key : store.listKeys(DarkSchemeSection)) {
-        const bool hasScheme = !key.isEmpty() && store.hasKey(SchemeSection, key);
-        const QString value = store.readText(DarkSchemeSection, key, NoneMarker);
-        if (hasScheme && readDarkSchemeColors(value))
-            continue;
-        // A line without "=" lists as an empty key; no lookup finds it, so it stays.
-        if (key.isEmpty())
-            continue;
-        store.deleteKey(DarkSchemeSection, key);
-        ++dropped;
-    }
-    return dropped;
 }

@@ -1,7 +1,6 @@
 #include "../settings/qstring_print.h"
 #include "dark_sets.h"
 #include "scheme_value.h"
-#include "settings_store.h"
 
 #include <gtest/gtest.h>
 
@@ -32,21 +31,6 @@ TEST(DarkSets, ReadsOnlyWhatTheProgramWrites)
             EXPECT_EQ(darkSchemeValueText(*expected), QString::fromUtf8(text));
         }
     }
-}
-
-TEST(DarkSets, DropsLinesOfGoneSchemesAndDamagedValues)
-{
-    SettingsStore store = SettingsStore::fromText(
-        "[Color Set]\r\nSea=1,2,3,4,5\r\nsky=1,2,3,4,5\r\n_lastend_=1,2,3,4,5\r\n"
-        "[Color Set Dark]\r\nSEA=5,4,3,2,1\r\nGone=5,4,3,2,1\r\nsky=5,4,3,2\r\n"
-        "_lastend_=9,9,9,9,9\r\n");
-    EXPECT_EQ(dropStaleDarkLines(store), 2);
-    EXPECT_EQ(store.toText(), "[Color Set]\r\nSea=1,2,3,4,5\r\nsky=1,2,3,4,5\r\n"
-                              "_lastend_=1,2,3,4,5\r\n\r\n"
-                              "[Color Set Dark]\r\nSEA=5,4,3,2,1\r\n_lastend_=9,9,9,9,9\r\n\r\n");
-    SettingsStore plain = SettingsStore::fromText("[Color Set]\r\nSea=1,2,3,4,5\r\n");
-    EXPECT_EQ(dropStaleDarkLines(plain), 0);
-    EXPECT_EQ(plain.toText(), "[Color Set]\r\nSea=1,2,3,4,5\r\n\r\n");
 }
 
 } // namespace
