@@ -1,5 +1,7 @@
 #include "bench_platform.h"
 
+#include "qt_platform.h"
+
 #include <QImage>
 
 BenchPlatform::BenchPlatform(const QString& folder)
@@ -61,4 +63,9 @@ QString BenchPlatform::tempFolder()
 QString BenchPlatform::executablePath()
 {
     return m_folder + QStringLiteral("/pagetint");
+}
+
+ScreenLayout BenchPlatform::screenLayout()
+{
+    return currentScreenLayout();
 }
