@@ -1,5 +1,5 @@
 // The main window's controls: their construction, places, fonts and colours, and the
-// tab order.
+// tab order. One builder per group of the layout; the places stand in the tables below.
 #include "main_window.h"
 
 #include "click_panel.h"
@@ -386,8 +386,9 @@ void TForm1::buildSchemeList(QWidget* client)
     SetList = new QComboBox(client);
     SetList->setObjectName(QLatin1String(ListSpot.name));
     SetList->setEditable(false);
-    // NOTE: measured in the window's face, whose engine is loaded already: the merging one
-    // below has the same face and height, and an empty list never needs it to draw.
+    // Measured in the window's face, whose engine is loaded already: the merging font set
+    // below is the same face at the same size, so the height is the same, and the list loads
+    // it when it first needs it rather than to be measured.
     SetList->setGeometry(ListSpot.left, ListSpot.top, ListSpot.width, SetList->sizeHint().height());
     SetList->setFont(pixelFont(MainTexts::UiFontFamily, 12)); // scheme names may hold any character
 
