@@ -16,7 +16,10 @@ public:
 
     const BodyColorSet& shown() const { return m_darkShown ? *m_dark : m_light; }
     BodyColorSet& shown() { return m_darkShown ? *m_dark : m_light; }
-    ColorSetKind shownKind() const { return m_darkShown ? ColorSetKind::Dark : ColorSetKind::Light; }
+    ColorSetKind shownKind() const
+    {
+        return m_darkShown ? ColorSetKind::Dark : ColorSetKind::Light;
+    }
     bool darkShown() const { return m_darkShown; }
 
     const BodyColorSet& light() const { return m_light; }

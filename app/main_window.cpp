@@ -199,6 +199,7 @@ void TForm1::finishCreation()
     m_dm = std::make_unique<TDM>(m_platform);
 
     LoadSettings();
+    sizePreviewLabels();
 
     m_helpPath = helpCandidates(m_platform.executablePath()).constFirst();
     updateHelpItem();

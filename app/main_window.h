@@ -104,6 +104,12 @@ protected:
 
 private:
     void buildControls();
+    void buildPalette(QWidget* client);
+    void buildPreview(QWidget* client);
+    void buildEditor(QWidget* client);
+    void buildSchemeList(QWidget* client);
+    void buildButtons(QWidget* client);
+    void sizePreviewLabels();
     void buildMenu();
     void buildTabOrder();
     void connectHandlers();

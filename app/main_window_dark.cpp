@@ -113,8 +113,9 @@ void TForm1::dropStaleDarkLines()
     SettingsStore& store = *m_settings;
     for (const QString& key : store.listKeys(DarkSchemeSection)) {
         // A line without "=" lists as an empty key; no lookup finds it, so it stays.
-        if (key.isEmpty() || (store.hasKey(SchemeSection, key) &&
-                              readDarkSchemeColors(store.readText(DarkSchemeSection, key, NoneMarker))))
+        if (key.isEmpty() ||
+            (store.hasKey(SchemeSection, key) &&
+             readDarkSchemeColors(store.readText(DarkSchemeSection, key, NoneMarker))))
             continue;
         store.deleteKey(DarkSchemeSection, key);
     }

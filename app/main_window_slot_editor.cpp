@@ -30,10 +30,14 @@ void TForm1::SetSlotColor(int slot, ColorValue color)
     emit bodyColorsChanged(m_sets.shown());
 }
 
+// The five colours go in together and are announced once, so a scheme or a pasted tag
+// costs those who follow the colours one update, not five.
 void TForm1::SetBodyColors(const BodyColorSet& colors)
 {
+    m_sets.shown() = colors;
     for (int slot = 0; slot < SlotCount; ++slot)
-        SetSlotColor(slot, colors[static_cast<std::size_t>(slot)]);
+        drawSlotColor(slot);
+    emit bodyColorsChanged(m_sets.shown());
 }
 
 int TForm1::selectedSlot() const

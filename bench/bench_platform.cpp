@@ -69,3 +69,8 @@ QString BenchPlatform::executablePath()
 {
     return m_folder + QStringLiteral("/pagetint");
 }
+
+ScreenLayout BenchPlatform::screenLayout()
+{
+    return currentScreenLayout();
+}
