@@ -26,7 +26,6 @@ T closerOf(T opener)
                                     : T::CloseParen;
 }
 
-
 // The 148 named colours of CSS: the table's names (but its own "honeydewtab") and these.
 std::optional<ColorValue> namedColor(const CssToken& token)
 {
@@ -375,6 +374,18 @@ std::optional<CssRgba> keywordColor(const CssToken& t, CssColorContext& context)
     return std::nullopt;
 }
 
+// The keywords of the background shorthand's other components.
+bool backgroundKeyword(std::string_view word)
+{
+    static constexpr std::string_view words[] = {
+        "none",       "repeat",      "repeat-x",    "repeat-y", "no-repeat", "space",
+        "round",      "scroll",      "fixed",       "local",    "left",      "right",
+        "top",        "bottom",      "center",      "auto",     "cover",     "contain",
+        "border-box", "padding-box", "content-box", "text"};
+    return std::any_of(std::begin(words), std::end(words),
+                       [&](std::string_view w) { return cssNameIs(word, w); });
+}
+
 } // namespace
 
 std::optional<CssRgba> cssColorAt(const Tokens& tokens, std::size_t& i, CssColorContext& context)
@@ -441,6 +452,8 @@ std::optional<CssRgba> cssBackgroundColor(const Tokens& tokens, CssColorContext&
             i = next;
             continue;
         }
+        if (t.type == T::Ident && !backgroundKeyword(t.value))
+            return std::nullopt; // no background: the declaration is invalid
         // Pass over one component: a token, or a block with everything inside it.
         if (opensBlock(t.type)) {
             closers.assign(1, closerOf(t.type));
@@ -466,15 +479,24 @@ std::optional<ColorValue> cssSystemColor(std::string_view name, bool dark)
     };
     // Chromium's own values (0xRRGGBB), measured in its light and dark colour schemes.
     static constexpr System systemColors[] = {
-        {"canvas", 0xFFFFFF, 0x121212},         {"canvastext", 0x000000, 0xFFFFFF},
-        {"linktext", 0x0000EE, 0x9E9EFF},       {"visitedtext", 0x551A8B, 0xD0ADF0},
-        {"activetext", 0xFF0000, 0xFF9E9E},     {"buttonface", 0xEFEFEF, 0x6B6B6B},
-        {"buttontext", 0x000000, 0xFFFFFF},     {"buttonborder", 0x767676, 0x6B6B6B},
-        {"field", 0xFFFFFF, 0x3B3B3B},          {"fieldtext", 0x000000, 0xFFFFFF},
-        {"highlight", 0xB5D5FF, 0x99C8FF},      {"highlighttext", 0x000000, 0x000000},
-        {"selecteditem", 0x0075FF, 0x99C8FF},   {"selecteditemtext", 0xFFFFFF, 0x3B3B3B},
-        {"mark", 0xFFFF00, 0x664C00},           {"marktext", 0x000000, 0xFFFFFF},
-        {"graytext", 0x808080, 0x808080},       {"accentcolor", 0x0075FF, 0x99C8FF},
+        {"canvas", 0xFFFFFF, 0x121212},
+        {"canvastext", 0x000000, 0xFFFFFF},
+        {"linktext", 0x0000EE, 0x9E9EFF},
+        {"visitedtext", 0x551A8B, 0xD0ADF0},
+        {"activetext", 0xFF0000, 0xFF9E9E},
+        {"buttonface", 0xEFEFEF, 0x6B6B6B},
+        {"buttontext", 0x000000, 0xFFFFFF},
+        {"buttonborder", 0x767676, 0x6B6B6B},
+        {"field", 0xFFFFFF, 0x3B3B3B},
+        {"fieldtext", 0x000000, 0xFFFFFF},
+        {"highlight", 0xB5D5FF, 0x99C8FF},
+        {"highlighttext", 0x000000, 0x000000},
+        {"selecteditem", 0x0075FF, 0x99C8FF},
+        {"selecteditemtext", 0xFFFFFF, 0x3B3B3B},
+        {"mark", 0xFFFF00, 0x664C00},
+        {"marktext", 0x000000, 0xFFFFFF},
+        {"graytext", 0x808080, 0x808080},
+        {"accentcolor", 0x0075FF, 0x99C8FF},
         {"accentcolortext", 0xFFFFFF, 0x000000},
     };
     for (const System& s : systemColors) {

@@ -16,9 +16,9 @@ struct CssRgba {
 
 // What the keywords of a colour mean where it is used.
 struct CssColorContext {
-    bool keywords = false;   // currentcolor and the system colours; off: they are no colour
-    bool dark = false;       // the used colour scheme of the element, for light-dark() too
-    CssRgba currentColor;    // the element's own colour (its parent's, inside `color`)
+    bool keywords = false;    // currentcolor and the system colours; off: they are no colour
+    bool dark = false;        // the used colour scheme of the element, for light-dark() too
+    CssRgba currentColor;     // the element's own colour (its parent's, inside `color`)
     bool usedCurrent = false; // set when currentcolor was read
 };
 

@@ -71,7 +71,6 @@ void appendUtf8(std::string& out, std::uint32_t cp)
     }
 }
 
-
 // A token as byte offsets into the text; turned into a RawToken by tokenizeCss().
 struct RawToken {
     CssTokenType type = CssTokenType::End;
@@ -187,7 +186,8 @@ RawToken Scanner::identLike(std::size_t begin)
     ++m_pos;
     token.type = CssTokenType::Function;
     token.end = m_pos;
-    if (!cssNameIs(m_text.substr(token.nameBegin, token.nameEnd - token.nameBegin), "url") || token.escaped)
+    if (!cssNameIs(m_text.substr(token.nameBegin, token.nameEnd - token.nameBegin), "url") ||
+        token.escaped)
         return token;
     std::size_t q = m_pos;
     while (q < m_end && isSpace(m_text[q]))
