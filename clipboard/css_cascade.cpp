@@ -65,8 +65,11 @@ Keyword keywordOf(const CssValueTokens& v)
     if (v.size() != 1 || v[0].type != T::Ident)
         return Keyword::None;
     static constexpr std::pair<std::string_view, Keyword> words[] = {
-        {"initial", Keyword::Initial}, {"inherit", Keyword::Inherit}, {"unset", Keyword::Unset},
-        {"revert", Keyword::Revert},   {"revert-layer", Keyword::RevertLayer}};
+        {"initial", Keyword::Initial},
+        {"inherit", Keyword::Inherit},
+        {"unset", Keyword::Unset},
+        {"revert", Keyword::Revert},
+        {"revert-layer", Keyword::RevertLayer}};
     for (const auto& [w, k] : words) {
         if (cssNameIs(v[0], w))
             return k;
@@ -453,8 +456,7 @@ CssReading readingOf(const CssSheet& sheet, bool dark)
         r.colors[BGCOLOR] = canvas;
         r.decided[BGCOLOR] = html.schemeDecided;
     }
-    const Style* slots[] = {&body, &styles[Unvisited][A], &styles[Visited][A],
-                            &styles[Pressed][A]};
+    const Style* slots[] = {&body, &styles[Unvisited][A], &styles[Visited][A], &styles[Pressed][A]};
     for (int slot = TEXT; slot <= ALINK; ++slot) {
         r.colors[slot] = slots[slot - TEXT]->color.rgb;
         r.decided[slot] = slots[slot - TEXT]->colorDecided;

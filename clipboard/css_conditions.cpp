@@ -42,11 +42,23 @@ std::optional<double> mediaValue(const CssToken*& p, const CssToken* end)
     if (t.type != T::Dimension)
         return std::nullopt;
     static constexpr std::pair<std::string_view, double> units[] = {
-        {"px", 1},          {"em", FontSize},     {"rem", FontSize}, {"vw", ViewportWidth / 100},
-        {"vh", ViewportHeight / 100}, {"vmin", ViewportHeight / 100},
-        {"vmax", ViewportWidth / 100}, {"cm", 96 / 2.54}, {"mm", 96 / 25.4},
-        {"q", 96 / 101.6}, {"in", 96}, {"pt", 96.0 / 72}, {"pc", 16},
-        {"dppx", 1}, {"x", 1}, {"dpi", 1 / 96.0}, {"dpcm", 2.54 / 96},
+        {"px", 1},
+        {"em", FontSize},
+        {"rem", FontSize},
+        {"vw", ViewportWidth / 100},
+        {"vh", ViewportHeight / 100},
+        {"vmin", ViewportHeight / 100},
+        {"vmax", ViewportWidth / 100},
+        {"cm", 96 / 2.54},
+        {"mm", 96 / 25.4},
+        {"q", 96 / 101.6},
+        {"in", 96},
+        {"pt", 96.0 / 72},
+        {"pc", 16},
+        {"dppx", 1},
+        {"x", 1},
+        {"dpi", 1 / 96.0},
+        {"dpcm", 2.54 / 96},
     };
     for (const auto& [unit, factor] : units) {
         if (cssNameIs(t.value, unit))
@@ -57,7 +69,7 @@ std::optional<double> mediaValue(const CssToken*& p, const CssToken* end)
 
 struct Feature {
     std::string_view name;
-    double number; // numeric features
+    double number;            // numeric features
     std::string_view keyword; // discrete features; empty for numeric ones
 };
 
@@ -320,8 +332,8 @@ bool ConditionReader::mediaFeature(const CssToken* begin, const CssToken* end) c
     if (t[0]->type == T::Ident) {
         std::string_view name = t[0]->value;
         std::string_view prefix;
-        if (name.size() > 4 && (cssNameIs(name.substr(0, 4), "min-") ||
-                                cssNameIs(name.substr(0, 4), "max-"))) {
+        if (name.size() > 4 &&
+            (cssNameIs(name.substr(0, 4), "min-") || cssNameIs(name.substr(0, 4), "max-"))) {
             prefix = name.substr(0, 4);
             name = name.substr(4);
         }

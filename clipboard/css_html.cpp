@@ -224,8 +224,7 @@ std::string addHtmlPage(std::string_view text, CssSheet& sheet)
     std::string href;
     const Tag* bodyTag = nullptr;
     Tag body;
-    for (std::size_t at = text.find('<'); at != std::string_view::npos;
-         at = text.find('<', at)) {
+    for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', at)) {
         if (text.substr(at, 4) == "<!--") {
             const std::size_t close = text.find("-->", at + 4);
             at = close == std::string_view::npos ? text.size() : close + 3;
@@ -239,15 +238,15 @@ std::string addHtmlPage(std::string_view text, CssSheet& sheet)
         at = tag.end;
         if (tag.name == "style") {
             std::size_t close = at;
-            while (close < text.size() && !(text[close] == '<' &&
-                                             startsWithIgnoringCase(text, close + 1, "/style")))
+            while (close < text.size() &&
+                   !(text[close] == '<' && startsWithIgnoringCase(text, close + 1, "/style")))
                 ++close;
             sheet.addStyleSheet(text.substr(at, close - at));
             at = close;
         } else if (tag.name == "html" || tag.name == "body") {
             if (const std::string* style = attribute(tag, "style"))
-                sheet.addStyleAttribute(*style, tag.name == "html" ? CssDocument::Html
-                                                                   : CssDocument::Body);
+                sheet.addStyleAttribute(*style,
+                                        tag.name == "html" ? CssDocument::Html : CssDocument::Body);
             if (tag.name == "body" && !bodyTag) {
                 body = std::move(tag);
                 bodyTag = &body;

@@ -95,8 +95,8 @@ public:
     {
         while (p != end) {
             const T type = p->type;
-            if (type == T::Whitespace || type == T::Semicolon || type == T::Cdo ||
-                type == T::Cdc || type == T::CloseCurly) {
+            if (type == T::Whitespace || type == T::Semicolon || type == T::Cdo || type == T::Cdc ||
+                type == T::CloseCurly) {
                 ++p;
             } else if (type == T::AtKeyword) {
                 p = atRule(p, end, ctx, depth);
@@ -217,9 +217,9 @@ public:
             return next;
         RuleContext inner = ctx;
         if (cssNameIs(keyword, "media")) {
-            inner.readings &= static_cast<std::uint8_t>(
-                (cssMediaMatches(prelude, stop, false) ? 1 : 0) |
-                (cssMediaMatches(prelude, stop, true) ? 2 : 0));
+            inner.readings &=
+                static_cast<std::uint8_t>((cssMediaMatches(prelude, stop, false) ? 1 : 0) |
+                                          (cssMediaMatches(prelude, stop, true) ? 2 : 0));
         } else if (cssNameIs(keyword, "supports")) {
             if (!cssSupports(prelude, stop))
                 inner.readings = 0;

@@ -11,19 +11,26 @@
 #include <vector>
 
 // The properties the cascade computes; every other one is passed over.
-enum class CssProperty : std::uint8_t { Color, BackgroundColor, Background, ColorScheme, All, Custom };
+enum class CssProperty : std::uint8_t {
+    Color,
+    BackgroundColor,
+    Background,
+    ColorScheme,
+    All,
+    Custom
+};
 
 // One author declaration that applies somewhere in the document, in one of the readings.
 struct CssDeclaration {
     CssProperty property = CssProperty::Color;
-    std::string_view name; // a custom property's name
+    std::string_view name;                // a custom property's name
     const CssToken* valueBegin = nullptr; // the value, without "!important"
     const CssToken* valueEnd = nullptr;
     bool important = false;
-    bool attached = false;   // from a style attribute: above every rule
-    int layerRank = 0;       // higher wins among normal declarations; hints lowest
-    std::uint32_t order = 0; // later wins
-    std::uint8_t readings = 3; // bit 0: the light reading, bit 1: the dark one
+    bool attached = false;            // from a style attribute: above every rule
+    int layerRank = 0;                // higher wins among normal declarations; hints lowest
+    std::uint32_t order = 0;          // later wins
+    std::uint8_t readings = 3;        // bit 0: the light reading, bit 1: the dark one
     std::uint32_t selectorsBegin = 0; // its rule's selectors in CssSheet::selectors
     std::uint32_t selectorsEnd = 0;
 };

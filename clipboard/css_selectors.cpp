@@ -1,5 +1,7 @@
 #include "css_selectors.h"
 
+#include "css_selector_values.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -27,8 +29,10 @@ constexpr CssMatchMask worldBits(int w)
 
 constexpr CssMatchMask AllBits = (1u << (WorldCount * ElementCount)) - 1;
 constexpr CssMatchMask DarkBits = worldBits(3) | worldBits(4) | worldBits(5);
-constexpr CssMatchMask PressedBits = worldBits(world(false, Pressed)) | worldBits(world(true, Pressed));
-constexpr CssMatchMask VisitedBits = worldBits(world(false, Visited)) | worldBits(world(true, Visited));
+constexpr CssMatchMask PressedBits =
+    worldBits(world(false, Pressed)) | worldBits(world(true, Pressed));
+constexpr CssMatchMask VisitedBits =
+    worldBits(world(false, Visited)) | worldBits(world(true, Visited));
 constexpr CssMatchMask LinkBits = elementBits(A);
 
 constexpr CssSpecificity Id = 1u << 20;
@@ -95,66 +99,65 @@ CssMatchMask hasMask(const std::vector<Step>& steps)
     return out;
 }
 
-bool attributeValueMatches(std::string_view actual, char op, std::string_view wanted, bool fold)
-{
-    const auto eq = [fold](std::string_view a, std::string_view b) {
-        if (a.size() != b.size())
-            return false;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            if (fold ? lowerAscii(a[i]) != lowerAscii(b[i]) : a[i] != b[i])
-                return false;
-        }
-        return true;
-    };
-    switch (op) {
-    case '=':
-    case '~': // one word: every attribute of the document holds one word
-        return eq(actual, wanted);
-    case '|':
-        return eq(actual, wanted) ||
-               (actual.size() > wanted.size() && actual[wanted.size()] == '-' &&
-                eq(actual.substr(0, wanted.size()), wanted));
-    case '^':
-        return !wanted.empty() && actual.size() >= wanted.size() &&
-               eq(actual.substr(0, wanted.size()), wanted);
-    case '$':
-        return !wanted.empty() && actual.size() >= wanted.size() &&
-               eq(actual.substr(actual.size() - wanted.size()), wanted);
-    case '*':
-        if (wanted.empty())
-            return false;
-        for (std::size_t i = 0; i + wanted.size() <= actual.size(); ++i) {
-            if (eq(actual.substr(i, wanted.size()), wanted))
-                return true;
-        }
-        return false;
-    default:
-        return true; // [name]: present
-    }
-}
-
 // The attributes of the document: the link's href, and html's theme markers when dark.
 CssMatchMask attributeMask(std::string_view name, char op, std::string_view value, bool fold)
 {
     if (cssNameIs(name, "href"))
         return attributeValueMatches("#", op, value, fold) ? LinkBits : 0;
-    for (const std::string_view marker : {"class", "data-bs-theme", "data-theme", "data-color-mode"}) {
+    for (const std::string_view marker :
+         {"class", "data-bs-theme", "data-theme", "data-color-mode"}) {
         if (cssNameIs(name, marker))
             return attributeValueMatches("dark", op, value, fold) ? elementBits(Html) & DarkBits
-                                                                 : 0;
+                                                                  : 0;
     }
     return 0;
 }
 
 // Pseudo-classes that match no element of the document but are valid.
 constexpr std::string_view NeverMatching[] = {
-    "checked", "disabled", "enabled", "default", "indeterminate", "invalid", "valid",
-    "in-range", "out-of-range", "optional", "required", "placeholder-shown", "autofill",
-    "-webkit-autofill", "empty", "target", "fullscreen", "modal", "popover-open",
-    "picture-in-picture", "playing", "paused", "user-invalid", "user-valid", "host",
-    "read-write", "focus-visible", "open", "closed", "-webkit-full-screen", "first",
-    "left", "right", "blank", "future", "past", "current", "muted", "volume-locked",
-    "seeking", "stalled", "buffering", "-internal-list-box",
+    "checked",
+    "disabled",
+    "enabled",
+    "default",
+    "indeterminate",
+    "invalid",
+    "valid",
+    "in-range",
+    "out-of-range",
+    "optional",
+    "required",
+    "placeholder-shown",
+    "autofill",
+    "-webkit-autofill",
+    "empty",
+    "target",
+    "fullscreen",
+    "modal",
+    "popover-open",
+    "picture-in-picture",
+    "playing",
+    "paused",
+    "user-invalid",
+    "user-valid",
+    "host",
+    "read-write",
+    "focus-visible",
+    "open",
+    "closed",
+    "-webkit-full-screen",
+    "first",
+    "left",
+    "right",
+    "blank",
+    "future",
+    "past",
+    "current",
+    "muted",
+    "volume-locked",
+    "seeking",
+    "stalled",
+    "buffering",
+    "-internal-list-box",
 };
 
 std::optional<CssMatchMask> pseudoClassMask(std::string_view n)
@@ -193,57 +196,6 @@ std::optional<CssMatchMask> pseudoClassMask(std::string_view n)
             return 0;
     }
     return std::nullopt;
-}
-
-// An+B over the tokens of a :nth-*() argument; the index of every element is 1 but body's
-// among the children of html (head comes first).
-struct Nth {
-    long a = 0;
-    long b = 0;
-};
-
-bool nthMatches(const Nth& nth, long index)
-{
-    if (nth.a == 0)
-        return index == nth.b;
-    const long diff = index - nth.b;
-    return diff % nth.a == 0 && diff / nth.a >= 0;
-}
-
-std::optional<Nth> parseNth(std::string text)
-{
-    for (char& c : text)
-        c = lowerAscii(c);
-    if (text == "odd")
-        return Nth{2, 1};
-    if (text == "even")
-        return Nth{2, 0};
-    const std::size_t n = text.find('n');
-    const auto number = [](std::string_view s, long empty) -> std::optional<long> {
-        if (s.empty() || s == "+")
-            return empty;
-        if (s == "-")
-            return -empty;
-        std::size_t i = s[0] == '+' || s[0] == '-' ? 1 : 0;
-        if (i == s.size() || s.size() > 9)
-            return std::nullopt;
-        long v = 0;
-        for (std::size_t k = i; k < s.size(); ++k) {
-            if (s[k] < '0' || s[k] > '9')
-                return std::nullopt;
-            v = v * 10 + (s[k] - '0');
-        }
-        return s[0] == '-' ? -v : v;
-    };
-    if (n == std::string::npos) {
-        const std::optional<long> b = number(text, 1);
-        return b && !text.empty() ? std::optional<Nth>(Nth{0, *b}) : std::nullopt;
-    }
-    const std::optional<long> a = number(text.substr(0, n), 1);
-    const std::optional<long> b = number(text.substr(n + 1), 0);
-    if (!a || !b || (n + 1 < text.size() && text[n + 1] != '+' && text[n + 1] != '-'))
-        return std::nullopt;
-    return Nth{*a, *b};
 }
 
 class SelectorParser {
@@ -493,10 +445,10 @@ private:
         if (m_p == m_end || (m_p->type != T::Ident && m_p->type != T::Function))
             return false;
         const CssToken& name = *m_p++;
-        const bool legacyElement = !element && name.type == T::Ident &&
-                                   (cssNameIs(name, "before") || cssNameIs(name, "after") ||
-                                    cssNameIs(name, "first-line") ||
-                                    cssNameIs(name, "first-letter"));
+        const bool legacyElement =
+            !element && name.type == T::Ident &&
+            (cssNameIs(name, "before") || cssNameIs(name, "after") ||
+             cssNameIs(name, "first-line") || cssNameIs(name, "first-letter"));
         if (element || legacyElement) {
             if (name.type == T::Function)
                 arguments();
@@ -524,8 +476,8 @@ private:
         if (depth >= MaxSelectorDepth)
             return false;
         const std::string_view n = name.value;
-        const bool is = cssNameIs(n, "is") || cssNameIs(n, "matches") ||
-                        cssNameIs(n, "-webkit-any");
+        const bool is =
+            cssNameIs(n, "is") || cssNameIs(n, "matches") || cssNameIs(n, "-webkit-any");
         const bool where = cssNameIs(n, "where");
         const bool no = cssNameIs(n, "not");
         const bool has = cssNameIs(n, "has");
