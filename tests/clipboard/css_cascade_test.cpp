@@ -152,9 +152,8 @@ TEST(CssCascade, OnlySlotsAnAuthorDecidesAreApplied)
     const CssPasteResult visited = readCssPaste("a:visited { color: #123456 }");
     EXPECT_EQ(visited.kind, CssPasteResult::Kind::SlotColors);
     const std::optional<ColorValue> none;
-    EXPECT_EQ(visited.slotColors,
-              (std::array<std::optional<ColorValue>, SlotCount>{none, none, none,
-                                                                swapWebOrder(0x123456), none}));
+    EXPECT_EQ(visited.slotColors, (std::array<std::optional<ColorValue>, SlotCount>{
+                                      none, none, none, swapWebOrder(0x123456), none}));
     const CssPasteResult linked =
         readCssPaste("<link rel=\"stylesheet\" href=\"site.css\"><body class=\"home\">");
     EXPECT_EQ(linked.kind, CssPasteResult::Kind::Nothing);
