@@ -459,7 +459,8 @@ CssReading readingOf(const CssSheet& sheet, bool dark)
     const Style* slots[] = {&body, &styles[Unvisited][A], &styles[Visited][A], &styles[Pressed][A]};
     for (int slot = TEXT; slot <= ALINK; ++slot) {
         r.colors[slot] = slots[slot - TEXT]->color.rgb;
-        r.decided[slot] = slots[slot - TEXT]->colorDecided;
+        // Invisible text is no colour to give a slot: the slot keeps the browser's.
+        r.decided[slot] = slots[slot - TEXT]->colorDecided && slots[slot - TEXT]->color.alpha > 0;
     }
     return r;
 }
