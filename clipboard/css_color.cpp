@@ -239,6 +239,48 @@ std::optional<Triple> functionSrgb(Function f, const ColorSpace& space, const Ar
     return std::nullopt;
 }
 
+// The three components and the alpha of a colour function's arguments: either the
+// comma-separated legacy form or the modern one with its optional "/ alpha".
+bool splitArguments(Function fn, const Argument (&args)[8], std::size_t count,
+                    Argument (&components)[3], bool& legacy, std::optional<Argument>& alpha)
+{
+    const Function* f = &fn;
+    if (count >= 2 && args[1].kind == Arg::Comma) {
+        // rgb(r, g, b[, a]) and hsl(h, s, l[, a]): commas between all, no none, no slash.
+        legacy = true;
+        if ((*f != Function::Rgb && *f != Function::Hsl) || (count != 5 && count != 7) ||
+            args[3].kind != Arg::Comma || (count == 7 && args[5].kind != Arg::Comma))
+            return false;
+        components[0] = args[0];
+        components[1] = args[2];
+        components[2] = args[4];
+        if (count == 7)
+            alpha = args[6];
+        for (const Argument& a : components) {
+            if (a.kind == Arg::None)
+                return false;
+        }
+        if (alpha && !isNumberOrPercent(*alpha, false))
+            return false;
+    } else {
+        if (count != 3 && count != 5)
+            return false;
+        for (std::size_t k = 0; k < 3; ++k)
+            components[k] = args[k];
+        if (count == 5) {
+            if (args[3].kind != Arg::Slash || !isNumberOrPercent(args[4], true))
+                return false;
+        }
+    }
+    for (const Argument& a : components) {
+        if (a.kind == Arg::Comma || a.kind == Arg::Slash)
+            return false;
+    }
+    if (!legacy && count == 5)
+        alpha = args[4];
+    return true;
+}
+
 // A colour function from the Function token at tokens[i]; i moves past its ")".
 std::optional<CssRgba> functionColor(const Tokens& tokens, std::size_t& i)
 {
@@ -299,43 +341,11 @@ std::optional<CssRgba> functionColor(const Tokens& tokens, std::size_t& i)
     if (i < tokens.size())
         ++i;
 
-    // Either the comma-separated legacy form or the modern one with its optional "/ alpha".
     Argument components[3];
     bool legacy = false;
     std::optional<Argument> alpha;
-    if (count >= 2 && args[1].kind == Arg::Comma) {
-        // rgb(r, g, b[, a]) and hsl(h, s, l[, a]): commas between all, no none, no slash.
-        legacy = true;
-        if ((*f != Function::Rgb && *f != Function::Hsl) || (count != 5 && count != 7) ||
-            args[3].kind != Arg::Comma || (count == 7 && args[5].kind != Arg::Comma))
-            return std::nullopt;
-        components[0] = args[0];
-        components[1] = args[2];
-        components[2] = args[4];
-        if (count == 7)
-            alpha = args[6];
-        for (const Argument& a : components) {
-            if (a.kind == Arg::None)
-                return std::nullopt;
-        }
-        if (alpha && !isNumberOrPercent(*alpha, false))
-            return std::nullopt;
-    } else {
-        if (count != 3 && count != 5)
-            return std::nullopt;
-        for (std::size_t k = 0; k < 3; ++k)
-            components[k] = args[k];
-        if (count == 5) {
-            if (args[3].kind != Arg::Slash || !isNumberOrPercent(args[4], true))
-                return std::nullopt;
-        }
-    }
-    for (const Argument& a : components) {
-        if (a.kind == Arg::Comma || a.kind == Arg::Slash)
-            return std::nullopt;
-    }
-    if (!legacy && count == 5)
-        alpha = args[4];
+    if (!splitArguments(*f, args, count, components, legacy, alpha))
+        return std::nullopt;
     const std::optional<Triple> srgb = functionSrgb(*f, space, components, legacy);
     if (!srgb)
         return std::nullopt;
