@@ -119,6 +119,8 @@ std::vector<BudgetLine> evaluateBudgets(const Measurements& all)
                        MinCssMegabytesPerSecond),
         growthLine(all, "CSS reader, 10 MB per-byte time over 1 MB's", BenchNames::ReadCss1MB,
                    BenchNames::ReadCss10MB),
+        timeLine(all, "CSS reader, framework sheet of 2,000 rules, light and dark",
+                 BenchNames::ReadCssFramework, MaxCssFrameworkSeconds),
         timeLine(all, "CSS reader, one colour text", BenchNames::ReadCssColor, MaxCssColorSeconds,
                  Microseconds),
         timeLine(all, "eyedropper move, editor and loupe repainted", BenchNames::EyedropperMove,

@@ -13,6 +13,7 @@ inline const std::string ParsePaste10MB = "parsePaste/bytes:10000000";
 inline const std::string ReadCss1MB = "readCssPaste/bytes:1000000";
 inline const std::string ReadCss10MB = "readCssPaste/bytes:10000000";
 inline const std::string ReadCssColor = "readCssColor";
+inline const std::string ReadCssFramework = "readCssFramework";
 inline const std::string StartEmpty = "startWindow/schemes:0/sorted:0";
 inline const std::string Start10k = "startWindow/schemes:10000/sorted:0";
 inline const std::string Start10kSorted = "startWindow/schemes:10000/sorted:1";
@@ -45,6 +46,7 @@ inline constexpr double MinPasteMegabytesPerSecond = 200; // 1 MB = 10^6 bytes
 inline constexpr double MaxPastePerByteGrowth = 1.5;      // 10 MB per-byte time over 1 MB's
 inline constexpr double MinCssMegabytesPerSecond = 100;   // a style sheet, body rule at the end
 inline constexpr double MaxCssColorSeconds = 2e-6;        // one colour text pasted
+inline constexpr double MaxCssFrameworkSeconds = 10e-3;   // a 2,000-rule framework, both readings
 inline constexpr double MaxStartSecondsWith10k = 0.100;   // loaded and shown
 inline constexpr double MaxAddSecondsWith10k = 0.005;     // duplicate check, sorted and list insert
 inline constexpr double MaxEyedropperMoveSeconds = 0.004; // pixels read, editor and loupe repainted
