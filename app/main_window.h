@@ -99,6 +99,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildControls();
@@ -150,6 +152,9 @@ private:
     void CopyVarsClick();
     void copyColorForm(std::string (*form)(ColorValue));
     void PasteCssClick();
+    void OpenCssClick();
+    void openCssFile(const QString& path);
+    void applyCss(const QString& text, const QString& nothingFound);
     void copyText(const std::string& text);
 
     // Settings. The option switches kept as "1" or "0", in the order they are read and written.
@@ -236,6 +241,7 @@ private:
     QPushButton* EndBtn = nullptr;
 
     // Menu items, by their layout names.
+    QAction* OpenCss = nullptr;
     QAction* LdBack = nullptr;
     QAction* SaveAs = nullptr;
     QAction* Exit1 = nullptr;

@@ -1,7 +1,10 @@
 #include "window_fixture.h"
 
+#include "text_codec.h"
+
 #include <QAction>
 #include <QLabel>
+#include <QMimeData>
 #include <QRadioButton>
 
 namespace {
@@ -88,4 +91,42 @@ TEST_F(WindowTest, PasteCssReadsAColourAStyleSheetOrSaysThereIsNone)
                            QStringLiteral("Ok"), QStringLiteral("Exclamation")}));
     EXPECT_EQ(form->editColor(), edited);
     EXPECT_EQ(form->SlotColor(VLINK), rgbColor(255, 0, 0));
+}
+
+TEST_F(WindowTest, OpenCssReadsAFileOrADropAsPasteCssReadsTheClipboard)
+{
+    start();
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(QDir(folder()).filePath(QLatin1String(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    // UTF-8, and CP932 as the program's own templates are written.
+    const QString utf8 =
+        write("a.css", "/* \xE8\x83\x8C\xE6\x99\xAF */ body { background: #123456 }");
+    const QString cp932 =
+        write("b.html",
+              *encodeCp932(QStringLiteral("<!-- 背景 --><style>a:visited{color:#654321}</style>")));
+    const QString missing = QDir(folder()).filePath(QStringLiteral("missing.css"));
+    platform.openAnswers = {utf8, std::nullopt, missing};
+    QAction* open = find<QAction>("OpenCss");
+    open->trigger();
+    EXPECT_EQ(form->SlotColor(BGCOLOR), rgbColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(platform.callsOf(QStringLiteral("openFileName")).value(0).args.value(1),
+              QStringLiteral("CSS/HTML|*.css;*.html;*.htm|全てのファイル|*.*"));
+    const BodyColorSet before = form->bodyColors();
+    open->trigger(); // cancelled
+    open->trigger();
+    EXPECT_EQ(form->bodyColors(), before);
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts().value(0).startsWith(
+        QStringLiteral("ファイルを開けませんでした。\n") + missing + u'\n'));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(cp932)});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &drop);
+    EXPECT_EQ(form->SlotColor(VLINK), rgbColor(0x65, 0x43, 0x21));
+    EXPECT_EQ(form->SlotColor(BGCOLOR), rgbColor(0x12, 0x34, 0x56));
 }
