@@ -23,6 +23,9 @@ inline const QString Browse = QStringLiteral("参照");
 inline const QString OpenTitle = QStringLiteral("背景画像の選択");
 inline const QString OpenFilter = QStringLiteral(
     "画像ファイル|*.gif;*.jpg;*.jpeg;*.png|実行ファイル|*.exe;*.com|全てのファイル|*.*");
+inline const QString CssOpenTitle = QStringLiteral("CSS/HTMLファイルを開く");
+inline const QString CssOpenFilter =
+    QStringLiteral("CSS/HTML|*.css;*.html;*.htm|全てのファイル|*.*");
 inline const QString SaveTitle = QStringLiteral("HTML テンプレートファイルの保存");
 inline const QString SaveFilter =
     QStringLiteral("HTML file|*.htm;*.html;*.chtml|全てのファイル|*.*");

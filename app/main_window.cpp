@@ -36,6 +36,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     , m_platform(platform)
 {
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+    setAcceptDrops(true); // a style sheet or a page dropped here is read as 開く reads it
     buildControls();
     buildMenu();
     buildTabOrder();
@@ -68,6 +69,7 @@ void TForm1::buildMenu()
     };
 
     QMenu* file = menu("File1", MainTexts::FileMenu);
+    OpenCss = item(file, "OpenCss", MainTexts::OpenCss, QKeySequence(Qt::CTRL | Qt::Key_O));
     LdBack = item(file, "LdBack", MainTexts::LdBack);
     SaveAs = item(file, "SaveAs", MainTexts::SaveAs, QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
@@ -167,6 +169,7 @@ void TForm1::connectHandlers()
     connect(CopyHsl, &QAction::triggered, this, [this] { copyColorForm(hslFunctionText); });
     connect(CopyOklch, &QAction::triggered, this, [this] { copyColorForm(oklchFunctionText); });
     connect(PasteCss, &QAction::triggered, this, &TForm1::PasteCssClick);
+    connect(OpenCss, &QAction::triggered, this, &TForm1::OpenCssClick);
     connect(CancelBG, &QAction::triggered, this, &TForm1::CancelBGClick);
     connect(Hview, &QAction::triggered, this, &TForm1::HviewClick);
     connect(Iview, &QAction::triggered, this, &TForm1::IviewClick);

@@ -37,6 +37,7 @@ class TForm2;
 class TForm4;
 class TIntEdit;
 class TUpDown;
+struct CssPasteResult;
 struct TemplateInput;
 enum class ColorVision;
 class TURLLabel;
@@ -101,6 +102,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildControls();
@@ -158,6 +161,11 @@ private:
     void CopyVarsClick();
     void copyColorForm(std::string (*form)(ColorValue));
     void PasteCssClick();
+    void OpenCssClick();
+    void openCssFile(const QString& path);
+    void applyCss(const QString& text, const QString& nothingFound);
+    void applyLightAndDark(const CssPasteResult& result);
+    void copyText(const std::string& text);
 
     // The dark scheme.
     void buildDarkMenu(QMenu* show);
@@ -169,7 +177,6 @@ private:
     void writeDarkLine(const QString& key);
     void loadDarkLine(const QString& key);
     void dropStaleDarkLines();
-    void copyText(const std::string& text);
 
     // Settings. The option switches kept as "1" or "0", in the order they are read and written.
     struct OptionKey {
@@ -256,6 +263,7 @@ private:
     QPushButton* EndBtn = nullptr;
 
     // Menu items, by their layout names.
+    QAction* OpenCss = nullptr;
     QAction* LdBack = nullptr;
     QAction* SaveAs = nullptr;
     QAction* Exit1 = nullptr;

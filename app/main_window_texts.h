@@ -29,6 +29,7 @@ inline const QString Delete = QStringLiteral("削除");
 inline const QString Quit = QStringLiteral("終 了");
 
 inline const QString FileMenu = QStringLiteral("ﾌｧｲﾙ(&F)");
+inline const QString OpenCss = QStringLiteral("CSS/HTMLを開く(&O)...");
 inline const QString LdBack = QStringLiteral("背景画像...");
 inline const QString SaveAs = QStringLiteral("ﾃﾝﾌﾟﾚｰﾄ保存");
 inline const QString Exit1 = QStringLiteral("終了(&X)");
@@ -63,5 +64,10 @@ inline const QString CloseWithoutSaving = QStringLiteral("設定を保存せず�
 inline const QString ScreenPickUnavailable =
     QStringLiteral("このデスクトップでは画面の色を取得できません。");
 inline const QString NoCssColor = QStringLiteral("クリップボードにCSSの色が見つかりません。");
+inline const QString NoCssColorInFile = QStringLiteral("ファイルにCSSの色が見つかりません。");
+// %1 the href of the page's first linked style sheet.
+inline const QString LinkedSheetNotRead = QStringLiteral(
+    "リンクされたスタイルシート (%1) は読み込みません。そのファイルを開いてください。");
+inline const QString OpenFailed = QStringLiteral("ファイルを開けませんでした。");
 inline const QString UndoAllocationFailed = QStringLiteral("Undoバッファが取得できませんでした");
 } // namespace MainTexts

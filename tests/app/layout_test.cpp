@@ -53,6 +53,7 @@ struct MenuRow {
 };
 
 const MenuRow kMenu[] = {
+    {"OpenCss", "CSS/HTMLを開く(&O)...", QKeySequence(Qt::CTRL | Qt::Key_O), false, true},
     {"LdBack", "背景画像...", {}, false, true},
     {"SaveAs", "ﾃﾝﾌﾟﾚｰﾄ保存", QKeySequence(Qt::CTRL | Qt::Key_S), false, true},
     {"Exit1", "終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_Q), false, true},
