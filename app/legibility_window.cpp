@@ -194,6 +194,7 @@ void LegibilityWindow::showSuggestions()
             button->setToolTip(LegibilityTexts::NoSuggestionTip);
         }
     }
+    describeRows();
 }
 
 QString LegibilityWindow::tableText() const

@@ -53,6 +53,7 @@ private:
 
     void CopyBtnClick();
     void showSuggestions();
+    void describeRows(); // for screen readers
 
     std::array<RowWidgets, LegibilityRowCount> m_rows;
     LegibilityTable m_table{};

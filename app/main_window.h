@@ -104,6 +104,7 @@ private:
     void buildControls();
     void buildMenu();
     void buildTabOrder();
+    void nameControls(); // for screen readers
     void connectHandlers();
     void FormCreate();
     void finishCreation();
@@ -140,7 +141,10 @@ private:
     void FormMouseMove();
     void FormMouseUp();
     bool eyedropperActive() const;
+    void startEyedropper();
     void pickThroughPortal();
+    void PickNamedClick();
+    void PickScreenClick();
 
     // Clipboard.
     void Copy1Click();
@@ -249,6 +253,9 @@ private:
     QAction* CopyOklch = nullptr;
     QAction* PasteCss = nullptr;
     QAction* CancelBG = nullptr;
+    QAction* ApplyColor = nullptr;
+    QAction* PickNamed = nullptr;
+    QAction* PickScreen = nullptr;
     QAction* Hview = nullptr;
     QAction* Iview = nullptr;
     QAction* Legibility = nullptr;

@@ -6,6 +6,7 @@
 #include "legibility_fix.h"
 #include "legibility_texts.h"
 #include "legibility_window.h"
+#include "main_window_accessibility.h"
 #include "main_window_texts.h"
 #include "platform.h"
 #include "texts.h"
@@ -117,4 +118,7 @@ void TForm1::drawSlotColor(int slot)
         BGpanel->setFillColor(shown);
     else
         m_slotLabels[slot]->setFontColor(shown);
+    // A reader hears the true colour, as copies and templates take it.
+    describeColor(slot == BGCOLOR ? static_cast<QWidget*>(BGpanel) : m_slotLabels[slot],
+                  m_body.at(static_cast<std::size_t>(slot)));
 }
