@@ -7,6 +7,7 @@ namespace DialogTexts {
 inline const QString SchemeNameCaption = QStringLiteral(" 色セット登録名の入力");
 inline const QString Ok = QStringLiteral("O K");
 inline const QString Cancel = QStringLiteral("Cancel");
+inline const QString SchemeNameField = QStringLiteral("色セット登録名");
 
 inline const QString AboutCaption = QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報");
 inline const QString ProductName = QStringLiteral("Pagetint");

@@ -34,4 +34,9 @@ inline const QString ColorVisionTitles[] = {
     QString(), QStringLiteral("1型色覚シミュレーション"), QStringLiteral("2型色覚シミュレーション"),
     QStringLiteral("3型色覚シミュレーション"), QStringLiteral("1色覚シミュレーション")};
 inline const QString TitleSeparator = QStringLiteral(" - ");
+// What a screen reader says for a row: %1 the pair, %2 and %3 its colours, %4 the contrast
+// ratio, %5 the verdict.
+inline const QString RowAccessible = QStringLiteral("%1 (%2 / %3) コントラスト比 %4 %5");
+// A suggestion button: %1 the slot it is for, %2 the colour it loads into the editor.
+inline const QString SuggestionAccessible = QStringLiteral("%1 の候補 %2 を編集中の色にする");
 } // namespace LegibilityTexts

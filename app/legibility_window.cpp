@@ -230,6 +230,7 @@ void LegibilityWindow::showSuggestions()
             button->setToolTip(LegibilityTexts::NoSuggestionTip);
         }
     }
+    describeRows();
 }
 
 QString LegibilityWindow::tableText() const

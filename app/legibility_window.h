@@ -62,6 +62,7 @@ private:
     void levelChanged();
     void refresh();
     void showSuggestions();
+    void describeRows(); // for screen readers
 
     std::array<RowWidgets, LegibilityRowCount> m_rows;
     BodyColorSet m_colors{};

@@ -40,6 +40,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     buildControls();
     buildMenu();
     buildTabOrder();
+    nameControls();
     connectHandlers();
     FormCreate();
     finishCreation();
@@ -96,6 +97,15 @@ void TForm1::buildMenu()
             [this] { PasteCss->setEnabled(Paste1->isEnabled()); });
     edit->addSeparator();
     CancelBG = item(edit, "CancelBG", MainTexts::CancelBG);
+    // The keyboard's way to what the swatch, the palette and BitBtn1 do for the mouse.
+    edit->addSeparator();
+    ApplyColor =
+        item(edit, "ApplyColor", MainTexts::ApplyColor, QKeySequence(Qt::CTRL | Qt::Key_Return));
+    ApplyColor->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    PickNamed = item(edit, "PickNamed", MainTexts::PickNamed, QKeySequence(Qt::CTRL | Qt::Key_P));
+    PickScreen = item(edit, "PickScreen", MainTexts::PickScreen,
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
 
     QMenu* show = menu("Show1", MainTexts::ShowMenu);
     Hview = item(show, "Hview", MainTexts::Hview);
@@ -171,6 +181,9 @@ void TForm1::connectHandlers()
     connect(PasteCss, &QAction::triggered, this, &TForm1::PasteCssClick);
     connect(OpenCss, &QAction::triggered, this, &TForm1::OpenCssClick);
     connect(CancelBG, &QAction::triggered, this, &TForm1::CancelBGClick);
+    connect(ApplyColor, &QAction::triggered, this, &TForm1::ColBoxClick);
+    connect(PickNamed, &QAction::triggered, this, &TForm1::PickNamedClick);
+    connect(PickScreen, &QAction::triggered, this, &TForm1::PickScreenClick);
     connect(Hview, &QAction::triggered, this, &TForm1::HviewClick);
     connect(Iview, &QAction::triggered, this, &TForm1::IviewClick);
     connect(Legibility, &QAction::triggered, this, &TForm1::LegibilityClick);

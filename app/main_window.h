@@ -115,6 +115,7 @@ private:
     void sizePreviewLabels();
     void buildMenu();
     void buildTabOrder();
+    void nameControls(); // for screen readers
     void connectHandlers();
     void FormCreate();
     void finishCreation();
@@ -151,7 +152,10 @@ private:
     void FormMouseMove();
     void FormMouseUp();
     bool eyedropperActive() const;
+    void startEyedropper();
     void pickThroughPortal();
+    void PickNamedClick();
+    void PickScreenClick();
 
     // Clipboard.
     void Copy1Click();
@@ -277,6 +281,9 @@ private:
     QAction* CopyOklch = nullptr;
     QAction* PasteCss = nullptr;
     QAction* CancelBG = nullptr;
+    QAction* ApplyColor = nullptr;
+    QAction* PickNamed = nullptr;
+    QAction* PickScreen = nullptr;
     QAction* Hview = nullptr;
     QAction* Iview = nullptr;
     QAction* Legibility = nullptr;

@@ -7,6 +7,7 @@
 #include "legibility_texts.h"
 #include "legibility_window.h"
 #include "legible_background.h"
+#include "main_window_accessibility.h"
 #include "main_window_texts.h"
 #include "platform.h"
 #include "texts.h"
@@ -130,4 +131,7 @@ void TForm1::drawSlotColor(int slot)
         BGpanel->setFillColor(shown);
     else
         m_slotLabels[slot]->setFontColor(shown);
+    // A reader hears the true colour, as copies and templates take it.
+    describeColor(slot == BGCOLOR ? static_cast<QWidget*>(BGpanel) : m_slotLabels[slot],
+                  m_sets.shown().at(static_cast<std::size_t>(slot)));
 }

@@ -3,6 +3,7 @@
 
 #include "click_panel.h"
 #include "int_edit.h"
+#include "main_window_accessibility.h"
 #include "main_window_texts.h"
 #include "named_color_table.h"
 #include "platform.h"
@@ -49,6 +50,7 @@ void TForm1::setColBoxColor(ColorValue color)
 {
     m_editColor = color;
     ColBox->setFillColor(color);
+    describeColor(ColBox, color);
 }
 
 void TForm1::setHexCaption()

@@ -70,4 +70,22 @@ inline const QString LinkedSheetNotRead = QStringLiteral(
     "リンクされたスタイルシート (%1) は読み込みません。そのファイルを開いてください。");
 inline const QString OpenFailed = QStringLiteral("ファイルを開けませんでした。");
 inline const QString UndoAllocationFailed = QStringLiteral("Undoバッファが取得できませんでした");
+// What a screen reader says for the controls whose captions do not say it.
+inline const QString RedName = QStringLiteral("赤 (R)");
+inline const QString GreenName = QStringLiteral("緑 (G)");
+inline const QString BlueName = QStringLiteral("青 (B)");
+inline const QString SchemeListName = QStringLiteral("配色リスト");
+inline const QString EyedropperName = QStringLiteral("スポイト");
+inline const QString EyedropperDescription =
+    QStringLiteral("画面の色を取ります (キーボードからは Ctrl+Shift+E)");
+inline const QString PaletteName = QStringLiteral("パレット");
+inline const QString PaletteDescription =
+    QStringLiteral("139 の名前付きの色 (キーボードからは Ctrl+P で名前で選べます)");
+inline const QString SwatchName = QStringLiteral("編集中の色");
+inline const QString BackgroundName = QStringLiteral("背景色 BGCOLOR");
+inline const QString SlotTypeName = QStringLiteral("色の種類 TYPE");
+
+inline const QString ApplyColor = QStringLiteral("色を適用(&Y)");
+inline const QString PickNamed = QStringLiteral("名前で色を選ぶ(&N)...");
+inline const QString PickScreen = QStringLiteral("スポイト(&S)");
 } // namespace MainTexts
