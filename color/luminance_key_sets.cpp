@@ -34,7 +34,7 @@ template <typename Test> double lastAlike(double from, double to, Test test)
 
 double keyOf(int red, int green, int blue)
 {
-    return luminanceKey(rgbColor(red, green, blue));
+    return luminanceKeyTable().keyOf(rgbColor(red, green, blue));
 }
 
 } // namespace

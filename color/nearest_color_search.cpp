@@ -49,8 +49,8 @@ struct OklabModel {
     // this: one over the length of the matching row of LmsToOklab's inverse.
     Triple slabScale{};
 
-    std::array<double, 256> linear{}; // linear light of a channel value
-    std::array<Triple, 3> column{};   // LMS of linear red, green, blue at 1
+    // LMS of red, green and blue per unit of linear light on the keys' scale.
+    std::array<Triple, 3> keyColumn{};
 
     Triple sum(int red, int green, int blue) const
     {
@@ -76,10 +76,10 @@ const OklabModel& oklabModel()
             unit[channel] = 1;
             // Every entry is positive, so LMS rises with each channel.
             const Triple column = multiply(XyzToLms, ColorSpaces::linearSrgbToXyz(unit));
-            m.column[channel] = column;
+            for (std::size_t k = 0; k < 3; ++k)
+                m.keyColumn[channel][k] = column[k] / KeyLinearWhite;
             for (std::size_t value = 0; value < 256; ++value) {
                 const double linear = ColorSpaces::srgbToLinear(static_cast<double>(value) / 255);
-                m.linear[value] = linear;
                 for (std::size_t k = 0; k < 3; ++k)
                     m.lms[channel][value][k] = linear * column[k];
             }
@@ -92,33 +92,33 @@ const OklabModel& oklabModel()
     return model;
 }
 
-// The luminance of linear light, as contrastHundredthsOfKeys weighs it: a key is this times
-// WhiteLuminanceKey.
-constexpr Triple LuminanceWeights = {0.2126, 0.7152, 0.0722};
-constexpr Triple PerLuminance = {1 / 0.2126, 1 / 0.7152, 1 / 0.0722};
-// Keys and linear light come from two tables that may differ in the last bits.
-constexpr double KeySlack = 1e-12;
+// The bound sums luminance as LuminanceKeyTable::keyOf does, the same products in the same
+// order, so a corner's luminance is its key to the last bit and an allowed interval is used
+// as it is.
+constexpr Triple KeyPerLinear = LuminanceKeyWeights;
+constexpr Triple LinearPerKey = {1 / KeyPerLinear[0], 1 / KeyPerLinear[1], 1 / KeyPerLinear[2]};
 
 double dot(const Triple& a, const Triple& b)
 {
     return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
 }
 
-// The most that c . x reaches for x in the box [from, to] of linear light with a luminance
-// in [least, most]: the corner that c points to, then moved into the band by the channels
-// that give up the least per unit of luminance. Vacuous when the box misses the band.
+// The most that c . x reaches for x in the box [from, to] of linear light (on the keys'
+// scale) with a key in [least, most]: the corner that c points to, then moved into the band
+// by the channels that give up the least per unit of luminance. Vacuous when the box misses
+// the band.
 double mostWithin(const Triple& c, const Triple& from, const Triple& to, double least, double most)
 {
     Triple x{};
     for (std::size_t k = 0; k < 3; ++k)
         x[k] = c[k] > 0 ? to[k] : from[k];
-    double y = dot(LuminanceWeights, x);
+    double y = dot(KeyPerLinear, x);
     if (y > most || y < least) {
         const bool lower = y > most;
         // A channel that cannot move in this direction has no room, whatever its place.
         Triple cost{};
         for (std::size_t k = 0; k < 3; ++k)
-            cost[k] = (lower ? c[k] : -c[k]) * PerLuminance[k];
+            cost[k] = (lower ? c[k] : -c[k]) * LinearPerKey[k];
         std::array<std::size_t, 3> order = {0, 1, 2};
         const auto sortTwo = [&](std::size_t i, std::size_t j) {
             if (cost[order[j]] < cost[order[i]])
@@ -129,10 +129,10 @@ double mostWithin(const Triple& c, const Triple& from, const Triple& to, double 
         sortTwo(0, 1);
         for (const std::size_t k : order) {
             const double limit = lower ? from[k] : to[k];
-            const double room = std::abs(x[k] - limit) * LuminanceWeights[k];
+            const double room = std::abs(x[k] - limit) * KeyPerLinear[k];
             const double need = lower ? y - most : least - y;
             if (room >= need) {
-                x[k] += (lower ? -need : need) * PerLuminance[k];
+                x[k] += (lower ? -need : need) * LinearPerKey[k];
                 break;
             }
             x[k] = limit;
@@ -154,6 +154,7 @@ class NearestSearch {
 public:
     NearestSearch(ColorValue target, const KeySet& allowed)
         : m_model(oklabModel())
+        , m_keys(luminanceKeyTable())
         , m_allowed(allowed)
         , m_targetRoots(m_model.roots(redOf(target), greenOf(target), blueOf(target)))
         , m_targetLab(multiply(LmsToOklab, m_targetRoots))
@@ -218,8 +219,8 @@ private:
 
     void consider(const Box& box)
     {
-        const double lowKey = luminanceKey(rgbColor(box.low[0], box.low[1], box.low[2]));
-        const double highKey = luminanceKey(rgbColor(box.high[0], box.high[1], box.high[2]));
+        const double lowKey = m_keys.keyOf(rgbColor(box.low[0], box.low[1], box.low[2]));
+        const double highKey = m_keys.keyOf(rgbColor(box.high[0], box.high[1], box.high[2]));
         if (!m_allowed.meets(lowKey, highKey))
             return;
         const double bound = boundSquared(box, lowKey, highKey);
@@ -275,18 +276,16 @@ private:
         Triple perLinear{}, from{}, to{};
         for (std::size_t c = 0; c < 3; ++c) {
             for (std::size_t k = 0; k < 3; ++k)
-                perLinear[c] += weight[k] * slope[k] * m_model.column[c][k];
-            from[c] = m_model.linear[box.low[c]];
-            to[c] = m_model.linear[box.high[c]];
+                perLinear[c] += weight[k] * slope[k] * m_model.keyColumn[c][k];
+            from[c] = m_keys.linear[box.low[c]];
+            to[c] = m_keys.linear[box.high[c]];
         }
         double most = -Infinity;
         for (int i = 0; i < m_allowed.count; ++i) {
             const auto& part = m_allowed.parts[static_cast<std::size_t>(i)];
             if (part.low > highKey || part.high < lowKey)
                 continue;
-            most = std::max(most, mostWithin(perLinear, from, to,
-                                             part.low / WhiteLuminanceKey * (1 - KeySlack),
-                                             part.high / WhiteLuminanceKey * (1 + KeySlack)));
+            most = std::max(most, mostWithin(perLinear, from, to, part.low, part.high));
         }
         // u . target = u . centre's image + distance.
         const double towards = distance + dot(weight, centre) - fixed - most;
@@ -300,7 +299,7 @@ private:
             for (int g = box.low[1]; g <= box.high[1]; ++g) {
                 for (int b = box.low[2]; b <= box.high[2]; ++b) {
                     const ColorValue color = rgbColor(r, g, b);
-                    if (!m_allowed.contains(luminanceKey(color)))
+                    if (!m_allowed.contains(m_keys.keyOf(color)))
                         continue;
                     const Triple lab = multiply(LmsToOklab, m_model.roots(r, g, b));
                     double squared = 0;
@@ -316,6 +315,7 @@ private:
     }
 
     const OklabModel& m_model;
+    const LuminanceKeyTable& m_keys;
     const KeySet& m_allowed;
     Triple m_targetRoots;
     Triple m_targetLab;
