@@ -6,11 +6,11 @@
 TDM::TDM(Platform& platform)
     : m_platform(platform)
 {
-    OpenDialog.title = DialogTexts::OpenTitle;
-    OpenDialog.filter = DialogTexts::OpenFilter;
+    OpenDialog.title = DialogTexts::OpenTitle();
+    OpenDialog.filter = DialogTexts::OpenFilter();
     OpenDialog.fileMustExist = true;
-    SaveDialog.title = DialogTexts::SaveTitle;
-    SaveDialog.filter = DialogTexts::SaveFilter;
+    SaveDialog.title = DialogTexts::SaveTitle();
+    SaveDialog.filter = DialogTexts::SaveFilter();
     SaveDialog.defaultSuffix = DialogTexts::SaveDefaultExt;
     SaveDialog.confirmOverwrite = true;
     FontDialogFont = QFont(MainTexts::UiFontFamily);

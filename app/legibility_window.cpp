@@ -68,7 +68,7 @@ LegibilityWindow::LegibilityWindow(const BodyColorSet& colors, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("LegibilityForm"));
-    setWindowTitle(LegibilityTexts::Caption);
+    setWindowTitle(LegibilityTexts::Caption());
     // NOTE: a window does not take its parent's font, so it names the program's own; and
     // it keeps the light palette of the program's other windows.
     setFont(uiFont());
@@ -108,7 +108,8 @@ LegibilityWindow::LegibilityWindow(const BodyColorSet& colors, QWidget* parent)
     // Room for the widest values and a suggestion in every row, so the window keeps its size
     // as the colours change.
     grid->setColumnMinimumWidth(5, fontMetrics().horizontalAdvance(QStringLiteral("21.00")));
-    grid->setColumnMinimumWidth(6, fontMetrics().horizontalAdvance(QStringLiteral("AA大")));
+    grid->setColumnMinimumWidth(
+        6, fontMetrics().horizontalAdvance(LegibilityTexts::VerdictText(Verdict::AALarge)));
     QToolButton* first = m_rows[0].suggestion;
     first->setIcon(swatchIcon(0));
     first->setText(QStringLiteral("#DDDDDD"));
@@ -116,18 +117,18 @@ LegibilityWindow::LegibilityWindow(const BodyColorSet& colors, QWidget* parent)
     for (int i = 0; i < LegibilityRowCount; ++i)
         grid->setRowMinimumHeight(i, first->sizeHint().height());
 
-    FixAA = new QRadioButton(LegibilityTexts::FixAA, this);
+    FixAA = new QRadioButton(LegibilityTexts::FixAA(), this);
     FixAA->setObjectName(QStringLiteral("FixAA"));
     FixAA->setChecked(true);
-    FixAAA = new QRadioButton(LegibilityTexts::FixAAA, this);
+    FixAAA = new QRadioButton(LegibilityTexts::FixAAA(), this);
     FixAAA->setObjectName(QStringLiteral("FixAAA"));
     auto* levels = new QButtonGroup(this);
     levels->addButton(FixAA);
     levels->addButton(FixAAA);
-    FixAll = new QPushButton(LegibilityTexts::FixAll, this);
+    FixAll = new QPushButton(LegibilityTexts::FixAll(), this);
     FixAll->setObjectName(QStringLiteral("FixAll"));
     FixAll->setAutoDefault(false);
-    CopyBtn = new QPushButton(LegibilityTexts::Copy, this);
+    CopyBtn = new QPushButton(LegibilityTexts::Copy(), this);
     CopyBtn->setObjectName(QStringLiteral("CopyBtn"));
     CopyBtn->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
@@ -169,9 +170,7 @@ void LegibilityWindow::setColors(const BodyColorSet& colors)
         fillSwatch(row.backgroundSwatch, data.backgroundColor);
         row.backgroundHex->setText(QString::fromStdString(colorHex(data.backgroundColor)));
         row.ratio->setText(QString::fromStdString(contrastText(data.hundredths)));
-        const std::string_view verdict = verdictText(data.verdict);
-        row.verdict->setText(
-            QString::fromUtf8(verdict.data(), static_cast<qsizetype>(verdict.size())));
+        row.verdict->setText(LegibilityTexts::VerdictText(data.verdict));
     }
     showSuggestions();
 }
@@ -187,11 +186,11 @@ void LegibilityWindow::showSuggestions()
         if (suggestion) {
             button->setIcon(swatchIcon(*suggestion));
             button->setText(QString::fromStdString(colorHex(*suggestion)));
-            button->setToolTip(LegibilityTexts::SuggestionTip);
+            button->setToolTip(LegibilityTexts::SuggestionTip());
         } else {
             button->setIcon(QIcon());
-            button->setText(LegibilityTexts::NoSuggestion);
-            button->setToolTip(LegibilityTexts::NoSuggestionTip);
+            button->setText(LegibilityTexts::NoSuggestion());
+            button->setToolTip(LegibilityTexts::NoSuggestionTip());
         }
     }
 }

@@ -67,54 +67,56 @@ void TForm1::buildMenu()
         return action;
     };
 
-    QMenu* file = menu("File1", MainTexts::FileMenu);
-    LdBack = item(file, "LdBack", MainTexts::LdBack);
-    SaveAs = item(file, "SaveAs", MainTexts::SaveAs, QKeySequence(Qt::CTRL | Qt::Key_S));
+    QMenu* file = menu("File1", MainTexts::FileMenu());
+    LdBack = item(file, "LdBack", MainTexts::LdBack());
+    SaveAs = item(file, "SaveAs", MainTexts::SaveAs(), QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
-    Exit1 = item(file, "Exit1", MainTexts::Exit1, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    Exit1 = item(file, "Exit1", MainTexts::Exit1(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* edit = menu("Edit1", MainTexts::EditMenu);
-    Cundo = item(edit, "Cundo", MainTexts::Cundo, QKeySequence(Qt::CTRL | Qt::Key_Z));
-    Copy1 = item(edit, "Copy1", MainTexts::Copy1, QKeySequence(Qt::CTRL | Qt::Key_C));
-    Acopy = item(edit, "Acopy", MainTexts::Acopy, QKeySequence(Qt::CTRL | Qt::Key_A));
-    Paste1 = item(edit, "Paste1", MainTexts::Paste1, QKeySequence(Qt::CTRL | Qt::Key_V));
+    QMenu* edit = menu("Edit1", MainTexts::EditMenu());
+    Cundo = item(edit, "Cundo", MainTexts::Cundo(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Copy1 = item(edit, "Copy1", MainTexts::Copy1(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    Acopy = item(edit, "Acopy", MainTexts::Acopy(), QKeySequence(Qt::CTRL | Qt::Key_A));
+    Paste1 = item(edit, "Paste1", MainTexts::Paste1(), QKeySequence(Qt::CTRL | Qt::Key_V));
     edit->addSeparator();
-    CopyVars =
-        item(edit, "CopyVars", MainTexts::CopyVars, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    QMenu* copyAs = edit->addMenu(MainTexts::CopyAs);
+    CopyVars = item(edit, "CopyVars", MainTexts::CopyVars(),
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    QMenu* copyAs = edit->addMenu(MainTexts::CopyAs());
     copyAs->setObjectName(QStringLiteral("CopyAs"));
     copyAs->menuAction()->setObjectName(QStringLiteral("CopyAs"));
     CopyRgb = item(copyAs, "CopyRgb", MainTexts::CopyRgb);
     CopyHsl = item(copyAs, "CopyHsl", MainTexts::CopyHsl);
     CopyOklch = item(copyAs, "CopyOklch", MainTexts::CopyOklch);
-    PasteCss =
-        item(edit, "PasteCss", MainTexts::PasteCss, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    PasteCss = item(edit, "PasteCss", MainTexts::PasteCss(),
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     // Both pastes read the same clipboard, so PasteCss follows every change of Paste1.
     connect(Paste1, &QAction::changed, PasteCss,
             [this] { PasteCss->setEnabled(Paste1->isEnabled()); });
     edit->addSeparator();
-    CancelBG = item(edit, "CancelBG", MainTexts::CancelBG);
+    CancelBG = item(edit, "CancelBG", MainTexts::CancelBG());
 
-    QMenu* show = menu("Show1", MainTexts::ShowMenu);
-    Hview = item(show, "Hview", MainTexts::Hview);
-    Iview = item(show, "Iview", MainTexts::Iview);
+    QMenu* show = menu("Show1", MainTexts::ShowMenu());
+    Hview = item(show, "Hview", MainTexts::Hview());
+    Iview = item(show, "Iview", MainTexts::Iview());
     buildLegibilityMenu(show);
 
-    QMenu* option = menu("Option1", MainTexts::OptionMenu);
-    Cusename = item(option, "Cusename", MainTexts::Cusename, {}, true);
-    ColDQ = item(option, "ColDQ", MainTexts::ColDQ, {}, true);
-    UseCSS = item(option, "UseCSS", MainTexts::UseCSS, {}, true);
+    QMenu* option = menu("Option1", MainTexts::OptionMenu());
+    Cusename = item(option, "Cusename", MainTexts::Cusename(), {}, true);
+    ColDQ = item(option, "ColDQ", MainTexts::ColDQ(), {}, true);
+    UseCSS = item(option, "UseCSS", MainTexts::UseCSS(), {}, true);
     option->addSeparator();
-    CLsort = item(option, "CLsort", MainTexts::CLsort, {}, true);
-    Winpos = item(option, "Winpos", MainTexts::Winpos, {}, true);
+    CLsort = item(option, "CLsort", MainTexts::CLsort(), {}, true);
+    Winpos = item(option, "Winpos", MainTexts::Winpos(), {}, true);
     option->addSeparator();
-    SetViewer = item(option, "SetViewer", MainTexts::SetViewer);
-    FontSet = item(option, "FontSet", MainTexts::FontSet);
+    SetViewer = item(option, "SetViewer", MainTexts::SetViewer());
+    FontSet = item(option, "FontSet", MainTexts::FontSet());
+    option->addSeparator();
+    buildLanguageMenu(option);
 
-    QMenu* help = menu("Help1", MainTexts::HelpMenu);
-    Contents1 = item(help, "Contents1", MainTexts::Contents1);
+    QMenu* help = menu("Help1", MainTexts::HelpMenu());
+    Contents1 = item(help, "Contents1", MainTexts::Contents1());
     help->addSeparator();
-    About1 = item(help, "About1", MainTexts::About1);
+    About1 = item(help, "About1", MainTexts::About1());
 
     Cundo->setEnabled(false);
     Paste1->setEnabled(false);
@@ -292,7 +294,7 @@ bool TForm1::FormClose()
     // After a failed write the user decides: close without saving, or stay with the store
     // in memory so that the next close tries again.
     if (!writeSettings() &&
-        m_platform.messageBox(this, Texts::AppTitle, MainTexts::CloseWithoutSaving,
+        m_platform.messageBox(this, Texts::AppTitle, MainTexts::CloseWithoutSaving(),
                               Platform::Buttons::OkCancel,
                               Platform::Icon::Question) != Platform::Answer::Ok)
         return false;

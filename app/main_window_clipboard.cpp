@@ -73,7 +73,7 @@ void TForm1::PasteCssClick()
         readCssPaste(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     switch (result.kind) {
     case CssPasteResult::Kind::Nothing:
-        m_platform.messageBox(this, Texts::AppTitle, MainTexts::NoCssColor, Platform::Buttons::Ok,
+        m_platform.messageBox(this, Texts::AppTitle, MainTexts::NoCssColor(), Platform::Buttons::Ok,
                               Platform::Icon::Exclamation);
         return;
     case CssPasteResult::Kind::EditorColor:

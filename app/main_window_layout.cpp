@@ -111,7 +111,7 @@ void TForm1::buildControls()
     Bevel1 = bevel(client, "Bevel1", QRect(3, 232, 309, 47), QFrame::Box);
     Bevel3 = bevel(client, "Bevel3", QRect(426, 244, 167, 45), QFrame::Box);
 
-    Label1 = new QLabel(MainTexts::SchemeListLabel, client);
+    Label1 = new QLabel(MainTexts::SchemeListLabel(), client);
     Label1->setFont(fixedTextFont(emboldenedFont(MainTexts::UiFontFamily, 12)));
     place(Label1, "Label1", 15, 237);
 
@@ -135,7 +135,7 @@ void TForm1::buildControls()
 
     CPallet = place(new PaletteView(client), "CPallet", 308, 2, 282, 94);
 
-    Label5 = place(new QLabel(MainTexts::ColorLabel, client), "Label5", 393, 80);
+    Label5 = place(new QLabel(MainTexts::ColorLabel(), client), "Label5", 393, 80);
 
     Clabel = new QLabel(client);
     Clabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -151,13 +151,13 @@ void TForm1::buildControls()
     place(Clabel, "Clabel", 455, 78, 127, 17);
     // Clabel is empty until the pointer is over the palette: fitColorLabel() sizes it then.
     // The caption stays clear of the panel's frame.
-    shrinkToFit(Label5, {MainTexts::ColorLabel}, Clabel->x() - 1 - Label5->x());
+    shrinkToFit(Label5, {MainTexts::ColorLabel()}, Clabel->x() - 1 - Label5->x());
     Label5->adjustSize();
     Label5->raise();
 
     ColBtn = new QToolButton(client);
     ColBtn->setIcon(QIcon(Resources::colorDialogPicture()));
-    ColBtn->setToolTip(MainTexts::ColorDialogHint);
+    ColBtn->setToolTip(MainTexts::ColorDialogHint());
     ColBtn->setFocusPolicy(Qt::NoFocus);
     ColBtn->setAutoRaise(true);
     place(ColBtn, "ColBtn", 370, 217, 20, 20);
@@ -168,8 +168,8 @@ void TForm1::buildControls()
     place(BGpanel, "BGpanel", 5, 8, 242, 214);
 
     const char* labelNames[4] = {"TextLabel", "LinkLabel", "VlinkLabel", "AlinkLabel"};
-    const QString labelTexts[4] = {MainTexts::TextSample, MainTexts::LinkSample,
-                                   MainTexts::VlinkSample, MainTexts::AlinkSample};
+    const QString labelTexts[4] = {MainTexts::TextSample(), MainTexts::LinkSample(),
+                                   MainTexts::VlinkSample(), MainTexts::AlinkSample()};
     const QPoint labelPlaces[4] = {{80, 29}, {78, 72}, {51, 116}, {68, 162}};
     for (int i = 0; i < 4; ++i) {
         auto* label = new TURLLabel(m_platform, BGpanel);
@@ -213,7 +213,7 @@ void TForm1::buildControls()
     }
     m_colTypeGroup->button(0)->setChecked(true);
 
-    HexChk = new QCheckBox(MainTexts::HexCheck, client);
+    HexChk = new QCheckBox(MainTexts::HexCheck(), client);
     HexChk->setFont(fixedTextFont(emboldenedFont(MainTexts::UiFontFamily, 13)));
     place(HexChk, "HexChk", 368, 98, 53, 17);
 
@@ -264,10 +264,10 @@ void TForm1::buildControls()
     SetList->setGeometry(10, 251, 172, SetList->sizeHint().height());
     SetList->setObjectName(QStringLiteral("SetList"));
 
-    AddBtn = place(new QPushButton(MainTexts::Add, client), "AddBtn", 190, 252, 34, 19);
-    UpdBtn = place(new QPushButton(MainTexts::Update, client), "UpdBtn", 229, 252, 34, 19);
-    DelBtn = place(new QPushButton(MainTexts::Delete, client), "DelBtn", 269, 252, 34, 19);
-    EndBtn = place(new QPushButton(MainTexts::Quit, client), "EndBtn", 483, 257, 58, 23);
+    AddBtn = place(new QPushButton(MainTexts::Add(), client), "AddBtn", 190, 252, 34, 19);
+    UpdBtn = place(new QPushButton(MainTexts::Update(), client), "UpdBtn", 229, 252, 34, 19);
+    DelBtn = place(new QPushButton(MainTexts::Delete(), client), "DelBtn", 269, 252, 34, 19);
+    EndBtn = place(new QPushButton(MainTexts::Quit(), client), "EndBtn", 483, 257, 58, 23);
     // NOTE: created last, as it stands last in the tab order: Qt 6.4's setTabOrder drops
     // the link that would close the chain onto a widget created before the first ones.
     BitBtn1 = new QPushButton(client);

@@ -16,18 +16,18 @@
 
 void TForm1::buildLegibilityMenu(QMenu* show)
 {
-    Legibility = show->addAction(LegibilityTexts::Legibility);
+    Legibility = show->addAction(LegibilityTexts::Legibility());
     Legibility->setObjectName(QStringLiteral("Legibility"));
     Legibility->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     Legibility->setShortcutContext(Qt::WindowShortcut);
 
-    QMenu* vision = show->addMenu(LegibilityTexts::ColorVisionMenu);
+    QMenu* vision = show->addMenu(LegibilityTexts::ColorVisionMenu());
     vision->setObjectName(QStringLiteral("ColorVision"));
     vision->menuAction()->setObjectName(QStringLiteral("ColorVision"));
     m_colorVisionGroup = new QActionGroup(vision);
     const char* names[] = {"VisionNone", "VisionP", "VisionD", "VisionT", "VisionA"};
     for (int kind = 0; kind < 5; ++kind) {
-        QAction* item = vision->addAction(LegibilityTexts::ColorVisionItems[kind]);
+        QAction* item = vision->addAction(LegibilityTexts::ColorVisionItems(kind));
         item->setObjectName(QLatin1String(names[kind]));
         item->setCheckable(true);
         item->setData(kind);
@@ -72,9 +72,9 @@ void TForm1::FixAllClick()
     const std::optional<BodyColorSet> fixed = fixAllColors(m_body, level);
     if (!fixed) {
         m_platform.messageBox(m_legibility, Texts::AppTitle,
-                              LegibilityTexts::FixAllImpossible.arg(level == FixLevel::AA
-                                                                        ? QStringLiteral("AA")
-                                                                        : QStringLiteral("AAA")),
+                              LegibilityTexts::FixAllImpossible().arg(level == FixLevel::AA
+                                                                          ? QStringLiteral("AA")
+                                                                          : QStringLiteral("AAA")),
                               Platform::Buttons::Ok, Platform::Icon::Exclamation);
         return;
     }
@@ -105,7 +105,7 @@ void TForm1::ColorVisionClick(QAction* item)
     setWindowTitle(m_colorVision == ColorVision::None
                        ? MainTexts::Caption
                        : MainTexts::Caption + LegibilityTexts::TitleSeparator +
-                             LegibilityTexts::ColorVisionTitles[kind]);
+                             LegibilityTexts::ColorVisionTitles(kind));
 }
 
 void TForm1::drawSlotColor(int slot)
