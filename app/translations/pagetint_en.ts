@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>削除</source>
-        <translation>Delete</translation>
+        <translation>Del</translation>
     </message>
     <message>
         <source>終 了</source>
