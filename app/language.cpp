@@ -2,15 +2,11 @@
 
 #include "file_paths.h"
 #include "platform.h"
-#include "settings_store.h"
-#include "text_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QTranslator>
-
-#include <optional>
 
 namespace {
 
@@ -24,14 +20,10 @@ LanguageOption storedLanguageOption(Platform& platform)
 {
     const SettingsPlace place = chooseSettingsPlace(
         observeSettingsPlaces(platform.executablePath(), platform.configFolder()));
-    if (place.readFrom.isEmpty() || !QFileInfo::exists(place.readFrom))
+    QFile file(place.readFrom);
+    if (place.readFrom.isEmpty() || !file.open(QIODevice::ReadOnly))
         return LanguageOption::Automatic;
-    QString error;
-    const std::optional<QString> text = readTextFile(place.readFrom, &error);
-    if (!text)
-        return LanguageOption::Automatic;
-    return languageOptionFromStored(
-        SettingsStore::fromText(*text).readInteger(LanguageSection, LanguageKey, 0));
+    return languageOptionFromStored(storedLanguageValue(file.readAll()));
 }
 
 QStringList translatedLanguages()

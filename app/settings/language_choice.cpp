@@ -1,5 +1,7 @@
 #include "language_choice.h"
 
+#include "stored_numbers.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -12,6 +14,18 @@ QString languagePart(const QString& name)
 {
     const qsizetype end = name.indexOf(QRegularExpression(QStringLiteral("[-_]")));
     return name.left(end).toLower();
+}
+
+// The line that starts at `pos`, which moves past its break: CR LF, a lone LF or a lone CR.
+QByteArrayView nextLine(QByteArrayView bytes, qsizetype& pos)
+{
+    const qsizetype start = pos;
+    while (pos < bytes.size() && bytes[pos] != '\r' && bytes[pos] != '\n')
+        ++pos;
+    const QByteArrayView line = bytes.sliced(start, pos - start);
+    if (pos < bytes.size() && bytes[pos++] == '\r' && pos < bytes.size() && bytes[pos] == '\n')
+        ++pos;
+    return line;
 }
 
 } // namespace
@@ -45,4 +59,32 @@ QString chooseLanguage(LanguageOption option, const QStringList& desktopLanguage
             return language;
     }
     return Japanese;
+}
+
+int storedLanguageValue(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
+        bytes = bytes.first(nul);
+    bool inOptions = false;
+    qsizetype pos = 0;
+    while (pos < bytes.size()) {
+        const QByteArrayView line = nextLine(bytes, pos);
+        if (line.isEmpty() || line.front() == ';')
+            continue;
+        if (line.front() == '[' && line.back() == ']') {
+            // Only the first section of the name counts.
+            if (inOptions)
+                return 0;
+            inOptions =
+                line.sliced(1, line.size() - 2).compare("Options", Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (inOptions && equals >= 0 &&
+            line.first(equals).compare("Language", Qt::CaseInsensitive) == 0)
+            return parseIntegerValue(QString::fromLatin1(line.sliced(equals + 1))).value_or(0);
+    }
+    return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -16,3 +17,10 @@ LanguageOption languageOptionFromStored(int value);
 // without its translation also falls back to Japanese.
 QString chooseLanguage(LanguageOption option, const QStringList& desktopLanguages,
                        const QStringList& translated);
+
+// "Options"/"Language" as the settings store reads it as an integer (0 when absent), found in
+// the settings file's bytes without reading the whole file into a store: the language is
+// needed before the window, which reads the file properly, and a big file must not be read
+// twice. Only ASCII matters here, and in Shift-JIS as in UTF-8 a line break is never part of
+// a character, so every line is found where the store finds it.
+int storedLanguageValue(QByteArrayView fileBytes);

@@ -59,7 +59,8 @@ TEST_F(WindowTest, LanguageMenuKeepsTheChoiceForTheNextStartAndSaysSo)
         EXPECT_TRUE(form->close());
         form.reset();
         const QByteArray written = readAll(settingsPath());
-        EXPECT_EQ(written.count("Language="), row.lineAtClose.isEmpty() ? 0 : 1) << written.toStdString();
+        EXPECT_EQ(written.count("Language="), row.lineAtClose.isEmpty() ? 0 : 1)
+            << written.toStdString();
         EXPECT_TRUE(written.contains(row.lineAtClose)) << written.toStdString();
         EXPECT_EQ(storedLanguageOption(platform), row.nextStart);
     }
