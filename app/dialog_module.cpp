@@ -9,6 +9,9 @@ TDM::TDM(Platform& platform)
     OpenDialog.title = DialogTexts::OpenTitle();
     OpenDialog.filter = DialogTexts::OpenFilter();
     OpenDialog.fileMustExist = true;
+    CssOpenDialog.title = DialogTexts::CssOpenTitle();
+    CssOpenDialog.filter = DialogTexts::CssOpenFilter();
+    CssOpenDialog.fileMustExist = true;
     SaveDialog.title = DialogTexts::SaveTitle();
     SaveDialog.filter = DialogTexts::SaveFilter();
     SaveDialog.defaultSuffix = DialogTexts::SaveDefaultExt;
@@ -23,6 +26,14 @@ std::optional<QString> TDM::executeOpen(QWidget* parent, int filterIndex)
     std::optional<QString> path = m_platform.openFileName(parent, OpenDialog);
     if (path)
         OpenDialog.selectedFile = *path;
+    return path;
+}
+
+std::optional<QString> TDM::executeOpenCss(QWidget* parent)
+{
+    std::optional<QString> path = m_platform.openFileName(parent, CssOpenDialog);
+    if (path)
+        CssOpenDialog.selectedFile = *path;
     return path;
 }
 

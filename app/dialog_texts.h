@@ -18,6 +18,10 @@ inline QString Cancel()
 {
     return QCoreApplication::translate("DialogTexts", "Cancel");
 }
+inline QString SchemeNameField()
+{
+    return QCoreApplication::translate("DialogTexts", "色セット登録名");
+}
 
 inline QString AboutCaption()
 {
@@ -58,6 +62,15 @@ inline QString OpenFilter()
     return QCoreApplication::translate(
         "DialogTexts",
         "画像ファイル|*.gif;*.jpg;*.jpeg;*.png|実行ファイル|*.exe;*.com|全てのファイル|*.*");
+}
+inline QString CssOpenTitle()
+{
+    return QCoreApplication::translate("DialogTexts", "CSS/HTMLファイルを開く");
+}
+inline QString CssOpenFilter()
+{
+    return QCoreApplication::translate("DialogTexts",
+                                       "CSS/HTML|*.css;*.html;*.htm|全てのファイル|*.*");
 }
 inline QString SaveTitle()
 {

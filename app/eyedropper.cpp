@@ -142,6 +142,10 @@ bool Eyedropper::eventFilter(QObject* watched, QEvent* event)
     case Qt::Key_Escape:
         cancel();
         return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        end();
+        return true;
     default:
         return false;
     }

@@ -13,8 +13,8 @@ class TForm1;
 // The live eyedropper of the main window. While the button pressed on BitBtn1 is held, the
 // window keeps the pointer and the keyboard; every move takes the physical pixel under the
 // cursor's hot spot into the editor and shows its neighbourhood in the loupe. The arrow keys
-// move the pointer by one physical pixel (ten with Shift); Escape ends the pick and gives the
-// editor back what it held before.
+// move the pointer by one physical pixel (ten with Shift); Return ends the pick with the colour
+// shown, Escape ends it and gives the editor back what it held before.
 class Eyedropper final : public QObject {
     Q_OBJECT
 public:

@@ -53,6 +53,14 @@ inline QString FixAllImpossible()
         "この背景色では、7 つの組み合わせをすべて %1 に届かせる文字色とリンク色がありません。"
         "背景色 (BGCOLOR) を変えてください。");
 }
+// %1 the new background's #RRGGBB, %2 the level.
+inline QString FixAllNewBackground()
+{
+    return QCoreApplication::translate(
+        "LegibilityTexts",
+        "この背景色では、7 つの組み合わせをすべて %2 に届かせる文字色とリンク色が"
+        "ありません。背景色を %1 に変えて、文字色とリンク色も合わせますか？");
+}
 
 // The verdict as the window shows it; the copied table keeps the untranslated one.
 inline QString VerdictText(Verdict verdict)
@@ -105,4 +113,15 @@ inline QString ColorVisionTitles(int kind)
     return titles[kind] ? QCoreApplication::translate("LegibilityTexts", titles[kind]) : QString();
 }
 inline const QString TitleSeparator = QStringLiteral(" - ");
+// What a screen reader says for a row: %1 the pair, %2 and %3 its colours, %4 the contrast
+// ratio, %5 the verdict.
+inline QString RowAccessible()
+{
+    return QCoreApplication::translate("LegibilityTexts", "%1 (%2 / %3) コントラスト比 %4 %5");
+}
+// A suggestion button: %1 the slot it is for, %2 the colour it loads into the editor.
+inline QString SuggestionAccessible()
+{
+    return QCoreApplication::translate("LegibilityTexts", "%1 の候補 %2 を編集中の色にする");
+}
 } // namespace LegibilityTexts

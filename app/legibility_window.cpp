@@ -66,6 +66,7 @@ QIcon swatchIcon(ColorValue color)
 LegibilityWindow::LegibilityWindow(const BodyColorSet& colors, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_colors(colors)
 {
     setObjectName(QStringLiteral("LegibilityForm"));
     setWindowTitle(LegibilityTexts::Caption());
@@ -77,36 +78,56 @@ LegibilityWindow::LegibilityWindow(const BodyColorSet& colors, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(0); // the rows are as tall as a suggestion button
-    for (int i = 0; i < LegibilityRowCount; ++i) {
-        RowWidgets& row = m_rows[static_cast<std::size_t>(i)];
-        const QString n = QString::number(i);
-        row.pair = makeLabel(this, QStringLiteral("Pair") + n, Qt::AlignLeft);
-        row.foregroundSwatch = makeSwatch(this, QStringLiteral("ForeSwatch") + n);
-        row.foregroundHex = makeLabel(this, QStringLiteral("ForeHex") + n, Qt::AlignLeft);
-        row.backgroundSwatch = makeSwatch(this, QStringLiteral("BackSwatch") + n);
-        row.backgroundHex = makeLabel(this, QStringLiteral("BackHex") + n, Qt::AlignLeft);
-        row.ratio = makeLabel(this, QStringLiteral("Ratio") + n, Qt::AlignRight);
-        row.verdict = makeLabel(this, QStringLiteral("Verdict") + n, Qt::AlignLeft);
-        row.suggestion = new QToolButton(this);
-        row.suggestion->setObjectName(QStringLiteral("Suggest") + n);
-        row.suggestion->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        row.suggestion->setIconSize(QSize(SwatchSize, SwatchSize));
-        row.suggestion->setAutoRaise(true);
-        row.suggestion->setFocusPolicy(Qt::TabFocus);
-        connect(row.suggestion, &QToolButton::clicked, this, [this, i] {
-            const std::size_t r = static_cast<std::size_t>(i);
-            if (m_suggestions[r])
-                emit suggestionClicked(m_table[r].foreground, *m_suggestions[r]);
-        });
-        QWidget* cells[] = {row.pair,          row.foregroundSwatch,
-                            row.foregroundHex, row.backgroundSwatch,
-                            row.backgroundHex, row.ratio,
-                            row.verdict,       row.suggestion};
-        for (int column = 0; column < 8; ++column)
-            grid->addWidget(cells[column], i, column);
-    }
-    // Room for the widest values and a suggestion in every row, so the window keeps its size
-    // as the colours change.
+    for (int i = 0; i < LegibilityRowCount; ++i)
+        buildRow(grid, i);
+    reserveRoom(grid);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    outer->addLayout(grid);
+    outer->addLayout(buildButtons());
+
+    auto* copyKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_C), this);
+    copyKey->setContext(Qt::WindowShortcut);
+    connect(copyKey, &QShortcut::activated, this, &LegibilityWindow::CopyBtnClick);
+    connect(CopyBtn, &QPushButton::clicked, this, &LegibilityWindow::CopyBtnClick);
+    connect(FixAll, &QPushButton::clicked, this, &LegibilityWindow::fixAllClicked);
+    connect(FixAAA, &QRadioButton::toggled, this, &LegibilityWindow::levelChanged);
+}
+
+void LegibilityWindow::buildRow(QGridLayout* grid, int index)
+{
+    RowWidgets& row = m_rows[static_cast<std::size_t>(index)];
+    const QString n = QString::number(index);
+    row.pair = makeLabel(this, QStringLiteral("Pair") + n, Qt::AlignLeft);
+    row.foregroundSwatch = makeSwatch(this, QStringLiteral("ForeSwatch") + n);
+    row.foregroundHex = makeLabel(this, QStringLiteral("ForeHex") + n, Qt::AlignLeft);
+    row.backgroundSwatch = makeSwatch(this, QStringLiteral("BackSwatch") + n);
+    row.backgroundHex = makeLabel(this, QStringLiteral("BackHex") + n, Qt::AlignLeft);
+    row.ratio = makeLabel(this, QStringLiteral("Ratio") + n, Qt::AlignRight);
+    row.verdict = makeLabel(this, QStringLiteral("Verdict") + n, Qt::AlignLeft);
+    row.suggestion = new QToolButton(this);
+    row.suggestion->setObjectName(QStringLiteral("Suggest") + n);
+    row.suggestion->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    row.suggestion->setIconSize(QSize(SwatchSize, SwatchSize));
+    row.suggestion->setAutoRaise(true);
+    row.suggestion->setFocusPolicy(Qt::TabFocus);
+    connect(row.suggestion, &QToolButton::clicked, this, [this, index] {
+        const std::size_t r = static_cast<std::size_t>(index);
+        if (m_suggestions[r])
+            emit suggestionClicked(m_table[r].foreground, *m_suggestions[r]);
+    });
+    QWidget* cells[] = {
+        row.pair,  row.foregroundSwatch, row.foregroundHex, row.backgroundSwatch, row.backgroundHex,
+        row.ratio, row.verdict,          row.suggestion};
+    for (int column = 0; column < 8; ++column)
+        grid->addWidget(cells[column], index, column);
+}
+
+// Room for the widest values and a suggestion in every row, so the window keeps its size
+// as the colours change.
+void LegibilityWindow::reserveRoom(QGridLayout* grid)
+{
     grid->setColumnMinimumWidth(5, fontMetrics().horizontalAdvance(QStringLiteral("21.00")));
     grid->setColumnMinimumWidth(
         6, fontMetrics().horizontalAdvance(LegibilityTexts::VerdictText(Verdict::AALarge)));
@@ -116,7 +137,10 @@ LegibilityWindow::LegibilityWindow(const BodyColorSet& colors, QWidget* parent)
     grid->setColumnMinimumWidth(7, first->sizeHint().width());
     for (int i = 0; i < LegibilityRowCount; ++i)
         grid->setRowMinimumHeight(i, first->sizeHint().height());
+}
 
+QLayout* LegibilityWindow::buildButtons()
+{
     FixAA = new QRadioButton(LegibilityTexts::FixAA(), this);
     FixAA->setObjectName(QStringLiteral("FixAA"));
     FixAA->setChecked(true);
@@ -137,20 +161,7 @@ LegibilityWindow::LegibilityWindow(const BodyColorSet& colors, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(FixAll);
     buttons->addWidget(CopyBtn);
-
-    auto* outer = new QVBoxLayout(this);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
-    outer->addLayout(grid);
-    outer->addLayout(buttons);
-
-    auto* copyKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_C), this);
-    copyKey->setContext(Qt::WindowShortcut);
-    connect(copyKey, &QShortcut::activated, this, &LegibilityWindow::CopyBtnClick);
-    connect(CopyBtn, &QPushButton::clicked, this, &LegibilityWindow::CopyBtnClick);
-    connect(FixAll, &QPushButton::clicked, this, &LegibilityWindow::fixAllClicked);
-    connect(FixAAA, &QRadioButton::toggled, this, &LegibilityWindow::showSuggestions);
-
-    setColors(colors);
+    return buttons;
 }
 
 FixLevel LegibilityWindow::level() const
@@ -160,7 +171,31 @@ FixLevel LegibilityWindow::level() const
 
 void LegibilityWindow::setColors(const BodyColorSet& colors)
 {
-    m_table = legibilityTable(colors);
+    m_colors = colors;
+    m_stale = true;
+    if (isVisible())
+        refresh();
+}
+
+// Brought up to date before the window takes its size, so it opens at the size of its texts.
+void LegibilityWindow::setVisible(bool visible)
+{
+    if (visible && m_stale)
+        refresh();
+    QWidget::setVisible(visible);
+}
+
+void LegibilityWindow::levelChanged()
+{
+    if (isVisible())
+        showSuggestions();
+    else
+        m_stale = true;
+}
+
+void LegibilityWindow::refresh()
+{
+    m_table = legibilityTable(m_colors);
     for (std::size_t i = 0; i < m_table.size(); ++i) {
         const LegibilityRow& data = m_table[i];
         RowWidgets& row = m_rows[i];
@@ -173,6 +208,7 @@ void LegibilityWindow::setColors(const BodyColorSet& colors)
         row.verdict->setText(LegibilityTexts::VerdictText(data.verdict));
     }
     showSuggestions();
+    m_stale = false;
 }
 
 void LegibilityWindow::showSuggestions()
@@ -193,11 +229,15 @@ void LegibilityWindow::showSuggestions()
             button->setToolTip(LegibilityTexts::NoSuggestionTip());
         }
     }
+    describeRows();
 }
 
 QString LegibilityWindow::tableText() const
 {
-    return QString::fromStdString(legibilityText(m_table, m_suggestions));
+    if (!m_stale)
+        return QString::fromStdString(legibilityText(m_table, m_suggestions));
+    const LegibilityTable table = legibilityTable(m_colors);
+    return QString::fromStdString(legibilityText(table, legibilitySuggestions(table, level())));
 }
 
 void LegibilityWindow::CopyBtnClick()

@@ -8,7 +8,9 @@
 #include <array>
 
 class QFrame;
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
@@ -21,8 +23,10 @@ class LegibilityWindow : public QWidget {
 public:
     explicit LegibilityWindow(const BodyColorSet& colors, QWidget* parent = nullptr);
 
-    // The true colours of the page, never the simulated ones.
+    // The true colours of the page, never the simulated ones. A hidden window only keeps
+    // them, and brings its table up to date when it is shown again.
     void setColors(const BodyColorSet& colors);
+    void setVisible(bool visible) override;
 
     // The table as plain text, as the copy puts it on the clipboard.
     QString tableText() const;
@@ -51,10 +55,18 @@ private:
         QToolButton* suggestion = nullptr;
     };
 
+    void buildRow(QGridLayout* grid, int index);
+    void reserveRoom(QGridLayout* grid);
+    QLayout* buildButtons();
     void CopyBtnClick();
+    void levelChanged();
+    void refresh();
     void showSuggestions();
+    void describeRows(); // for screen readers
 
     std::array<RowWidgets, LegibilityRowCount> m_rows;
+    BodyColorSet m_colors{};
+    bool m_stale = true; // the table and suggestions do not yet show m_colors or the level
     LegibilityTable m_table{};
     LegibilitySuggestions m_suggestions{};
 };

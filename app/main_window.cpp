@@ -36,9 +36,11 @@ TForm1::TForm1(Platform& platform, QWidget* parent)
     , m_platform(platform)
 {
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+    setAcceptDrops(true); // a style sheet or a page dropped here is read as 開く reads it
     buildControls();
     buildMenu();
     buildTabOrder();
+    nameControls();
     connectHandlers();
     FormCreate();
     finishCreation();
@@ -68,6 +70,7 @@ void TForm1::buildMenu()
     };
 
     QMenu* file = menu("File1", MainTexts::FileMenu());
+    OpenCss = item(file, "OpenCss", MainTexts::OpenCss(), QKeySequence(Qt::CTRL | Qt::Key_O));
     LdBack = item(file, "LdBack", MainTexts::LdBack());
     SaveAs = item(file, "SaveAs", MainTexts::SaveAs(), QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
@@ -94,6 +97,15 @@ void TForm1::buildMenu()
             [this] { PasteCss->setEnabled(Paste1->isEnabled()); });
     edit->addSeparator();
     CancelBG = item(edit, "CancelBG", MainTexts::CancelBG());
+    // The keyboard's way to what the swatch, the palette and BitBtn1 do for the mouse.
+    edit->addSeparator();
+    ApplyColor =
+        item(edit, "ApplyColor", MainTexts::ApplyColor(), QKeySequence(Qt::CTRL | Qt::Key_Return));
+    ApplyColor->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    PickNamed = item(edit, "PickNamed", MainTexts::PickNamed(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    PickScreen = item(edit, "PickScreen", MainTexts::PickScreen(),
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
 
     QMenu* show = menu("Show1", MainTexts::ShowMenu());
     Hview = item(show, "Hview", MainTexts::Hview());
@@ -169,7 +181,11 @@ void TForm1::connectHandlers()
     connect(CopyHsl, &QAction::triggered, this, [this] { copyColorForm(hslFunctionText); });
     connect(CopyOklch, &QAction::triggered, this, [this] { copyColorForm(oklchFunctionText); });
     connect(PasteCss, &QAction::triggered, this, &TForm1::PasteCssClick);
+    connect(OpenCss, &QAction::triggered, this, &TForm1::OpenCssClick);
     connect(CancelBG, &QAction::triggered, this, &TForm1::CancelBGClick);
+    connect(ApplyColor, &QAction::triggered, this, &TForm1::ColBoxClick);
+    connect(PickNamed, &QAction::triggered, this, &TForm1::PickNamedClick);
+    connect(PickScreen, &QAction::triggered, this, &TForm1::PickScreenClick);
     connect(Hview, &QAction::triggered, this, &TForm1::HviewClick);
     connect(Iview, &QAction::triggered, this, &TForm1::IviewClick);
     connect(Legibility, &QAction::triggered, this, &TForm1::LegibilityClick);
@@ -201,6 +217,7 @@ void TForm1::finishCreation()
     m_dm = std::make_unique<TDM>(m_platform);
 
     LoadSettings();
+    sizePreviewLabels();
 
     m_helpPath = helpCandidates(m_platform.executablePath()).constFirst();
     updateHelpItem();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "body_colors.h"
+#include "color_sets.h"
 #include "color_undo_stack.h"
 
 #include <QCollator>
@@ -36,6 +37,7 @@ class TForm2;
 class TForm4;
 class TIntEdit;
 class TUpDown;
+struct CssPasteResult;
 struct TemplateInput;
 enum class ColorVision;
 enum class LanguageOption;
@@ -57,7 +59,8 @@ public:
     ColorValue SlotColor(int slot) const;
     void SetSlotColor(int slot, ColorValue color);
     void SetBodyColors(const BodyColorSet& colors);
-    BodyColorSet bodyColors() const { return m_body; }
+    BodyColorSet bodyColors() const { return m_sets.shown(); }
+    const ColorSets& colorSets() const { return m_sets; }
 
     void SelectSlot(int slot);
     void SetEditColor(ColorValue color);
@@ -100,11 +103,20 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildControls();
+    void buildPalette(QWidget* client);
+    void buildPreview(QWidget* client);
+    void buildEditor(QWidget* client);
+    void buildSchemeList(QWidget* client);
+    void buildButtons(QWidget* client);
+    void sizePreviewLabels();
     void buildMenu();
     void buildTabOrder();
+    void nameControls(); // for screen readers
     void connectHandlers();
     void FormCreate();
     void finishCreation();
@@ -141,7 +153,10 @@ private:
     void FormMouseMove();
     void FormMouseUp();
     bool eyedropperActive() const;
+    void startEyedropper();
     void pickThroughPortal();
+    void PickNamedClick();
+    void PickScreenClick();
 
     // Clipboard.
     void Copy1Click();
@@ -151,7 +166,22 @@ private:
     void CopyVarsClick();
     void copyColorForm(std::string (*form)(ColorValue));
     void PasteCssClick();
+    void OpenCssClick();
+    void openCssFile(const QString& path);
+    void applyCss(const QString& text, const QString& nothingFound);
+    void applyLightAndDark(const CssPasteResult& result);
     void copyText(const std::string& text);
+
+    // The dark scheme.
+    void buildDarkMenu(QMenu* show);
+    void DarkSchemeClick(bool checked);
+    void DarkDeleteClick();
+    void setDarkSet(const std::optional<BodyColorSet>& dark);
+    void showColorSet(ColorSetKind kind);
+    void updateTitle();
+    void writeDarkLine(const QString& key);
+    void loadDarkLine(const QString& key);
+    void dropStaleDarkLines();
 
     // Settings. The option switches kept as "1" or "0", in the order they are read and written.
     struct OptionKey {
@@ -190,6 +220,7 @@ private:
     void LegibilityClick();
     void SuggestionClick(int slot, ColorValue color);
     void FixAllClick();
+    void applyFixedColors(const BodyColorSet& fixed);
     void ColorVisionClick(QAction* item);
     void drawSlotColor(int slot);
 
@@ -243,6 +274,7 @@ private:
     QPushButton* EndBtn = nullptr;
 
     // Menu items, by their layout names.
+    QAction* OpenCss = nullptr;
     QAction* LdBack = nullptr;
     QAction* SaveAs = nullptr;
     QAction* Exit1 = nullptr;
@@ -256,9 +288,14 @@ private:
     QAction* CopyOklch = nullptr;
     QAction* PasteCss = nullptr;
     QAction* CancelBG = nullptr;
+    QAction* ApplyColor = nullptr;
+    QAction* PickNamed = nullptr;
+    QAction* PickScreen = nullptr;
     QAction* Hview = nullptr;
     QAction* Iview = nullptr;
     QAction* Legibility = nullptr;
+    QAction* DarkScheme = nullptr;
+    QAction* DarkDelete = nullptr;
     QAction* Cusename = nullptr;
     QAction* ColDQ = nullptr;
     QAction* UseCSS = nullptr;
@@ -287,7 +324,7 @@ private:
     bool m_languageChosen = false; // the key is written only once the user has chosen
     std::unique_ptr<TDM> m_dm;
 
-    BodyColorSet m_body{};
+    ColorSets m_sets;
     ColorValue m_editColor = 0;
     ColorUndoStack m_undo;
     std::unique_ptr<SettingsStore> m_settings;

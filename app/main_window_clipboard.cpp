@@ -1,17 +1,22 @@
-// The main window's copy and paste commands.
+// The main window's copy and paste commands, and style sheets opened or dropped.
 #include "main_window.h"
 
 #include "copy_formats.h"
 #include "css_copy_forms.h"
 #include "css_reader.h"
+#include "dialog_module.h"
 #include "main_window_texts.h"
 #include "paste_parser.h"
 #include "platform.h"
+#include "text_codec.h"
+#include "text_file.h"
 #include "texts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMimeData>
 
 void TForm1::Copy1Click()
@@ -21,7 +26,7 @@ void TForm1::Copy1Click()
 
 void TForm1::AcopyClick()
 {
-    copyText(wholeCopyText(m_body, UseCSS->isChecked(), Cusename->isChecked()));
+    copyText(wholeCopyText(m_sets.shown(), UseCSS->isChecked(), Cusename->isChecked()));
 }
 
 void TForm1::Paste1Click()
@@ -57,7 +62,7 @@ void TForm1::copyText(const std::string& text)
 
 void TForm1::CopyVarsClick()
 {
-    copyText(customPropertiesText(m_body, Cusename->isChecked()));
+    copyText(customPropertiesText(m_sets.light(), Cusename->isChecked(), m_sets.dark()));
 }
 
 void TForm1::copyColorForm(std::string (*form)(ColorValue))
@@ -68,25 +73,90 @@ void TForm1::copyColorForm(std::string (*form)(ColorValue))
 void TForm1::PasteCssClick()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    const QByteArray text = data && data->hasText() ? data->text().toUtf8() : QByteArray();
+    applyCss(data && data->hasText() ? data->text() : QString(), MainTexts::NoCssColor());
+}
+
+void TForm1::OpenCssClick()
+{
+    if (const std::optional<QString> path = m_dm->executeOpenCss(this))
+        openCssFile(*path);
+}
+
+void TForm1::openCssFile(const QString& path)
+{
+    QString error;
+    const std::optional<QByteArray> bytes = readFileBytes(path, &error);
+    if (!bytes) {
+        m_platform.messageBox(this, Texts::AppTitle,
+                              MainTexts::OpenFailed() + u'\n' + path + u'\n' + error,
+                              Platform::Buttons::Ok, Platform::Icon::Exclamation);
+        return;
+    }
+    applyCss(decodeSheetText(*bytes), MainTexts::NoCssColorInFile());
+}
+
+// What a paste of CSS and an opened sheet or page share: the colours read, applied.
+void TForm1::applyCss(const QString& text, const QString& nothingFound)
+{
+    const QByteArray utf8 = text.toUtf8();
     const CssPasteResult result =
-        readCssPaste(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+        readCssPaste(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     switch (result.kind) {
-    case CssPasteResult::Kind::Nothing:
-        m_platform.messageBox(this, Texts::AppTitle, MainTexts::NoCssColor(), Platform::Buttons::Ok,
+    case CssPasteResult::Kind::Nothing: {
+        QString message = nothingFound;
+        // A page whose colours come from a linked sheet: say which one to open instead.
+        if (!result.stylesheetHref.empty())
+            message += u'\n' + MainTexts::LinkedSheetNotRead().arg(
+                                   QString::fromStdString(result.stylesheetHref));
+        m_platform.messageBox(this, Texts::AppTitle, message, Platform::Buttons::Ok,
                               Platform::Icon::Exclamation);
         return;
+    }
     case CssPasteResult::Kind::EditorColor:
         SetEditColor(result.editorColor);
         ColorPending = true;
         return;
     case CssPasteResult::Kind::SlotColors:
-        for (int slot = 0; slot < SlotCount; ++slot) {
-            if (result.slotColors[slot])
-                SetSlotColor(slot, *result.slotColors[slot]);
-        }
+        if (result.hasDarkScheme)
+            applyLightAndDark(result);
+        else
+            for (int slot = 0; slot < SlotCount; ++slot) {
+                if (result.slotColors[slot])
+                    SetSlotColor(slot, *result.slotColors[slot]);
+            }
         ColorPending = true;
         SelectSlot(BGCOLOR);
         return;
     }
+}
+
+// A sheet with a dark scheme: the light set takes the slots its author decides, and the
+// dark set, made when there is none, all five colours of the dark reading.
+void TForm1::applyLightAndDark(const CssPasteResult& result)
+{
+    BodyColorSet light = m_sets.light();
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        if (result.slotColors[slot])
+            light[static_cast<std::size_t>(slot)] = *result.slotColors[slot];
+    }
+    m_sets.setLight(light);
+    setDarkSet(result.dark.colors);
+    showColorSet(m_sets.shownKind());
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+// A style sheet or a page dropped on the window is read as 開く reads it.
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    openCssFile(urls.first().toLocalFile());
 }

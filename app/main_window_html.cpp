@@ -53,7 +53,7 @@ QString previewPagePath(const QString& tempFolder)
 TemplateInput TForm1::templateInput() const
 {
     TemplateInput input;
-    input.colors = m_body;
+    input.colors = m_sets.shown();
     input.useNames = Cusename->isChecked();
     input.hasBackground = CancelBG->isEnabled();
     input.backgroundPath = m_backgroundPath.toStdString();
@@ -74,7 +74,12 @@ void TForm1::SaveAsClick()
     const std::optional<QString> path = m_dm->executeSave(this);
     if (!path)
         return;
-    const TemplateInput input = templateInput();
+    TemplateInput input = templateInput();
+    if (UseCSS->isChecked()) {
+        // The style sheet carries both schemes, the light one first.
+        input.colors = m_sets.light();
+        input.dark = m_sets.dark();
+    }
     const QStringList lines =
         toLines(UseCSS->isChecked() ? WriteCssTemplate(input) : WriteTemplate(input, false));
     QString error;

@@ -1,5 +1,5 @@
 // The main window's controls: their construction, places, fonts and colours, and the
-// tab order.
+// tab order. One builder per group of the layout; the places stand in the tables below.
 #include "main_window.h"
 
 #include "click_panel.h"
@@ -69,13 +69,156 @@ constexpr BodyColorSet LayoutColors = {rgbColor(0, 128, 128), rgbColor(255, 255,
                                        rgbColor(0, 0, 255), rgbColor(0, 255, 255),
                                        rgbColor(255, 0, 255)};
 
-QFrame* bevel(QWidget* parent, const char* name, QRect bounds, QFrame::Shape shape)
+// A control's name and place in the client area; without a width it sizes itself to its text.
+struct Spot {
+    const char* name;
+    int left;
+    int top;
+    int width = -1;
+    int height = -1;
+};
+
+template <typename W> W* placeAt(W* widget, const Spot& spot)
 {
-    auto* frame =
-        place(new QFrame(parent), name, bounds.x(), bounds.y(), bounds.width(), bounds.height());
-    frame->setFrameStyle(shape | QFrame::Sunken);
+    return place(widget, spot.name, spot.left, spot.top, spot.width, spot.height);
+}
+
+// The frames that group the controls, built first so that every control lies above them.
+struct BevelRow {
+    Spot spot;
+    QFrame::Shape shape;
+};
+constexpr BevelRow Bevels[] = {
+    {{"Bevel2", 0, 0, ClientWidth, 2}, QFrame::HLine},
+    {{"Bevel1", 3, 232, 309, 47}, QFrame::Box},
+    {{"Bevel3", 426, 244, 167, 45}, QFrame::Box},
+};
+
+constexpr Spot PaletteSpot{"CPallet", 308, 2, 282, 94};
+constexpr Spot ColorCaptionSpot{"Label5", 393, 80};
+constexpr Spot ColorNameSpot{"Clabel", 455, 78, 127, 17};
+constexpr Spot ColorDialogSpot{"ColBtn", 370, 217, 20, 20};
+
+constexpr Spot PreviewSpot{"BGpanel", 5, 8, 242, 214};
+// The preview's labels, inside BGpanel, in slot order from TEXT on.
+struct SampleRow {
+    Spot spot;
+    QString (*text)(); // looked up when the control is built
+};
+const SampleRow Samples[] = {
+    {{"TextLabel", 80, 29}, MainTexts::TextSample},
+    {{"LinkLabel", 78, 72}, MainTexts::LinkSample},
+    {{"VlinkLabel", 51, 116}, MainTexts::VlinkSample},
+    {{"AlinkLabel", 68, 162}, MainTexts::AlinkSample},
+};
+
+constexpr Spot SwatchSpot{"ColBox", 252, 8, 55, 52};
+constexpr Spot HexSpot{"ColHex", 252, 63, 55, 16};
+constexpr Spot SlotGroupSpot{"ColType", 254, 92, 90, 130};
+constexpr Spot HexCheckSpot{"HexChk", 368, 98, 53, 17};
+// The editor's red, green and blue rows: caption, field, up-down and bar.
+struct ComponentRow {
+    Spot caption;
+    Spot field;
+    Spot upDown;
+    Spot bar;
+    QChar letter;
+    QRgb color;
+};
+constexpr ComponentRow ComponentRows[3] = {
+    {{"Label2", 356, 122},
+     {"Rval", 369, 119, 36, 23},
+     {"Rupdwn", 405, 119, 16, 23},
+     {"Rbar", 420, 116, 160, 28},
+     u'R',
+     qRgb(255, 0, 0)},
+    {{"Label3", 356, 156},
+     {"Gval", 369, 153, 36, 23},
+     {"Gupdwn", 405, 153, 16, 23},
+     {"Gbar", 420, 150, 160, 28},
+     u'G',
+     qRgb(0, 128, 0)},
+    {{"Label4", 356, 192},
+     {"Bval", 369, 188, 36, 23},
+     {"Bupdwn", 405, 188, 16, 23},
+     {"Bbar", 420, 186, 160, 28},
+     u'B',
+     qRgb(0, 0, 255)},
+};
+
+constexpr Spot ListCaptionSpot{"Label1", 15, 237};
+constexpr Spot ListSpot{"SetList", 10, 251, 172}; // as tall as its font makes it
+struct ButtonRow {
+    Spot spot;
+    QString (*text)(); // looked up when the control is built
+};
+const ButtonRow SchemeButtons[] = {
+    {{"AddBtn", 190, 252, 34, 19}, MainTexts::Add},
+    {{"UpdBtn", 229, 252, 34, 19}, MainTexts::Update},
+    {{"DelBtn", 269, 252, 34, 19}, MainTexts::Delete},
+};
+
+constexpr Spot EyedropperSpot{"BitBtn1", 396, 217, 20, 20};
+constexpr Spot QuitSpot{"EndBtn", 483, 257, 58, 23};
+
+QFrame* bevel(QWidget* parent, const BevelRow& row)
+{
+    auto* frame = placeAt(new QFrame(parent), row.spot);
+    frame->setFrameStyle(row.shape | QFrame::Sunken);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     return frame;
+}
+
+// A label drawn in `text` on `background`, both roles of the label's own palette.
+void setLabelColors(QLabel* label, const QColor& background, const QColor& text)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, background);
+    pal.setColor(QPalette::WindowText, text);
+    label->setPalette(pal);
+}
+
+// One of the editor's red, green and blue rows: the caption, the field (0 to 255, Enter
+// leaves it, Esc restores it), the up-down and the bar.
+struct ComponentControls {
+    QLabel* caption;
+    TIntEdit* field;
+    TUpDown* upDown;
+    QSlider* bar;
+};
+
+ComponentControls buildComponentRow(Platform& platform, const ComponentRow& row,
+                                    const QFont& captionFont, const QFont& fieldFont,
+                                    QWidget* client)
+{
+    auto* caption = new QLabel(QString(row.letter), client);
+    caption->setFont(captionFont);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setLabelColors(caption, caption->palette().color(QPalette::Window), QColor(row.color));
+
+    auto* field = new TIntEdit(platform, client);
+    field->SetAlignment(taRightJustify);
+    field->setEnterKeyToExit(true);
+    field->setEscToReset(true);
+    field->SetEnableNegative(false);
+    field->SetMax(255);
+    field->setFont(fieldFont);
+    field->setMaxLength(3);
+    field->SetInteger(0);
+    field->Loaded();
+
+    auto* upDown = new TUpDown(client);
+    upDown->setMin(0);
+    upDown->setMax(255);
+    upDown->setPosition(0);
+
+    auto* bar = new QSlider(Qt::Horizontal, client);
+    bar->setRange(0, 255);
+    bar->setPageStep(16);
+    bar->setTickInterval(16);
+    bar->setTickPosition(QSlider::TicksBelow);
+    return {placeAt(caption, row.caption), placeAt(field, row.field), placeAt(upDown, row.upDown),
+            placeAt(bar, row.bar)};
 }
 
 } // namespace
@@ -107,48 +250,37 @@ void TForm1::buildControls()
     client->setFixedSize(ClientWidth, ClientHeight);
     setCentralWidget(client);
 
-    Bevel2 = bevel(client, "Bevel2", QRect(0, 0, ClientWidth, 2), QFrame::HLine);
-    Bevel1 = bevel(client, "Bevel1", QRect(3, 232, 309, 47), QFrame::Box);
-    Bevel3 = bevel(client, "Bevel3", QRect(426, 244, 167, 45), QFrame::Box);
+    Bevel2 = bevel(client, Bevels[0]);
+    Bevel1 = bevel(client, Bevels[1]);
+    Bevel3 = bevel(client, Bevels[2]);
+    // The order of building is the order of stacking: the palette lies below its captions.
+    // Controls that take the focus are built in tab order, as buildTabOrder expects.
+    buildPalette(client);
+    buildPreview(client);
+    buildEditor(client);
+    buildSchemeList(client);
+    buildButtons(client);
 
-    Label1 = new QLabel(MainTexts::SchemeListLabel(), client);
-    Label1->setFont(fixedTextFont(emboldenedFont(MainTexts::UiFontFamily, 12)));
-    place(Label1, "Label1", 15, 237);
+    m_sets = ColorSets(LayoutColors);
+    BGpanel->setFillColor(LayoutColors[BGCOLOR]);
+    for (int slot = TEXT; slot < SlotCount; ++slot)
+        m_slotLabels[slot]->setFontColor(LayoutColors[slot]);
+    setColBoxColor(0);
+}
 
-    const char* rgbNames[3] = {"Label2", "Label3", "Label4"};
-    const QString rgbTexts[3] = {QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")};
-    const QColor rgbColors[3] = {Qt::red, QColor(0, 128, 0), Qt::blue};
-    const int rgbTops[3] = {122, 156, 192};
-    QLabel* rgbLabels[3];
-    for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(rgbTexts[i], client);
-        label->setFont(fixedTextFont(pixelFont(MainTexts::GothicFamily, 16, true)));
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        QPalette pal = label->palette();
-        pal.setColor(QPalette::WindowText, rgbColors[i]);
-        label->setPalette(pal);
-        rgbLabels[i] = place(label, rgbNames[i], 356, rgbTops[i]);
-    }
-    Label2 = rgbLabels[0];
-    Label3 = rgbLabels[1];
-    Label4 = rgbLabels[2];
-
-    CPallet = place(new PaletteView(client), "CPallet", 308, 2, 282, 94);
-
-    Label5 = place(new QLabel(MainTexts::ColorLabel(), client), "Label5", 393, 80);
+void TForm1::buildPalette(QWidget* client)
+{
+    CPallet = placeAt(new PaletteView(client), PaletteSpot);
+    Label5 = placeAt(new QLabel(MainTexts::ColorLabel(), client), ColorCaptionSpot);
 
     Clabel = new QLabel(client);
     Clabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Clabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Clabel->setFont(fixedTextFont(pixelFont(MainTexts::UiFontFamily, 13)));
     Clabel->setAutoFillBackground(true);
-    {
-        QPalette pal = Clabel->palette();
-        pal.setColor(QPalette::Window, pal.color(QPalette::Dark));
-        pal.setColor(QPalette::WindowText, pal.color(QPalette::HighlightedText));
-        Clabel->setPalette(pal);
-    }
-    place(Clabel, "Clabel", 455, 78, 127, 17);
+    setLabelColors(Clabel, Clabel->palette().color(QPalette::Dark),
+                   Clabel->palette().color(QPalette::HighlightedText));
+    placeAt(Clabel, ColorNameSpot);
     // Clabel is empty until the pointer is over the palette: fitColorLabel() sizes it then.
     // The caption stays clear of the panel's frame.
     shrinkToFit(Label5, {MainTexts::ColorLabel()}, Clabel->x() - 1 - Label5->x());
@@ -160,50 +292,52 @@ void TForm1::buildControls()
     ColBtn->setToolTip(MainTexts::ColorDialogHint());
     ColBtn->setFocusPolicy(Qt::NoFocus);
     ColBtn->setAutoRaise(true);
-    place(ColBtn, "ColBtn", 370, 217, 20, 20);
+    placeAt(ColBtn, ColorDialogSpot);
+}
 
+void TForm1::buildPreview(QWidget* client)
+{
     BGpanel = new ClickPanel(client);
     BGpanel->setFrameStyle(QFrame::Box | QFrame::Plain);
     BGpanel->setLineWidth(1);
-    place(BGpanel, "BGpanel", 5, 8, 242, 214);
+    placeAt(BGpanel, PreviewSpot);
 
-    const char* labelNames[4] = {"TextLabel", "LinkLabel", "VlinkLabel", "AlinkLabel"};
-    const QString labelTexts[4] = {MainTexts::TextSample(), MainTexts::LinkSample(),
-                                   MainTexts::VlinkSample(), MainTexts::AlinkSample()};
-    const QPoint labelPlaces[4] = {{80, 29}, {78, 72}, {51, 116}, {68, 162}};
-    for (int i = 0; i < 4; ++i) {
+    // One font for the four labels; the links differ only by the underline.
+    QFont font = pixelFont(MainTexts::UiFontFamily, 15);
+    for (int slot = TEXT; slot < SlotCount; ++slot) {
+        const SampleRow& row = Samples[slot - TEXT];
         auto* label = new TURLLabel(m_platform, BGpanel);
-        label->setText(labelTexts[i]);
+        label->setObjectName(QLatin1String(row.spot.name));
+        label->setText(row.text());
         label->setTextFormat(Qt::PlainText);
-        QFont font = pixelFont(MainTexts::UiFontFamily, 15);
-        font.setUnderline(i > 0);
+        font.setUnderline(slot != TEXT);
         label->setFont(font);
         label->SetHotTrack(false);
         label->setExecutable(false);
-        m_slotLabels[i + 1] = place(label, labelNames[i], labelPlaces[i].x(), labelPlaces[i].y());
+        // Sized once the settings have chosen the preview font: see sizePreviewLabels().
+        label->move(row.spot.left, row.spot.top);
+        m_slotLabels[slot] = label;
     }
     TextLabel = m_slotLabels[TEXT];
     LinkLabel = m_slotLabels[LINK];
     VlinkLabel = m_slotLabels[VLINK];
     AlinkLabel = m_slotLabels[ALINK];
+}
 
+void TForm1::buildEditor(QWidget* client)
+{
     ColBox = new ClickPanel(client);
     ColBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    place(ColBox, "ColBox", 252, 8, 55, 52);
+    placeAt(ColBox, SwatchSpot);
 
     ColHex = new QLabel(MainTexts::InitialHex, client);
     ColHex->setAlignment(Qt::AlignCenter);
     ColHex->setFont(fixedTextFont(pixelFont(MainTexts::GothicFamily, 13)));
     ColHex->setAutoFillBackground(true);
-    {
-        QPalette pal = ColHex->palette();
-        pal.setColor(QPalette::Window, pal.color(QPalette::Dark));
-        pal.setColor(QPalette::WindowText, Qt::white);
-        ColHex->setPalette(pal);
-    }
-    place(ColHex, "ColHex", 252, 63, 55, 16);
+    setLabelColors(ColHex, ColHex->palette().color(QPalette::Dark), Qt::white);
+    placeAt(ColHex, HexSpot);
 
-    ColType = place(new QGroupBox(MainTexts::TypeCaption, client), "ColType", 254, 92, 90, 130);
+    ColType = placeAt(new QGroupBox(MainTexts::TypeCaption, client), SlotGroupSpot);
     m_colTypeGroup = new QButtonGroup(this);
     for (int i = 0; i < SlotCount; ++i) {
         auto* radio = new QRadioButton(MainTexts::SlotNames[i], ColType);
@@ -215,39 +349,23 @@ void TForm1::buildControls()
 
     HexChk = new QCheckBox(MainTexts::HexCheck(), client);
     HexChk->setFont(fixedTextFont(emboldenedFont(MainTexts::UiFontFamily, 13)));
-    place(HexChk, "HexChk", 368, 98, 53, 17);
+    placeAt(HexChk, HexCheckSpot);
 
-    const char* fieldNames[3] = {"Rval", "Gval", "Bval"};
-    const char* upDownNames[3] = {"Rupdwn", "Gupdwn", "Bupdwn"};
-    const char* barNames[3] = {"Rbar", "Gbar", "Bbar"};
-    const int rowTops[3] = {119, 153, 188};
-    const int barTops[3] = {116, 150, 186};
+    // The rows share their fonts, so each face is resolved once.
+    const QFont captionFont = fixedTextFont(pixelFont(MainTexts::GothicFamily, 16, true));
+    const QFont fieldFont = fixedTextFont(pixelFont(MainTexts::MinchoFamily, 15));
+    QLabel* captions[3];
     for (int i = 0; i < 3; ++i) {
-        auto* field = new TIntEdit(m_platform, client);
-        field->SetAlignment(taRightJustify);
-        field->setEnterKeyToExit(true);
-        field->setEscToReset(true);
-        field->SetEnableNegative(false);
-        field->SetMax(255);
-        field->setFont(fixedTextFont(pixelFont(MainTexts::MinchoFamily, 15)));
-        field->setMaxLength(3);
-        field->SetInteger(0);
-        field->Loaded();
-        m_fields[i] = place(field, fieldNames[i], 369, rowTops[i], 36, 23);
-
-        auto* upDown = new TUpDown(client);
-        upDown->setMin(0);
-        upDown->setMax(255);
-        upDown->setPosition(0);
-        m_upDowns[i] = place(upDown, upDownNames[i], 405, rowTops[i], 16, 23);
-
-        auto* bar = new QSlider(Qt::Horizontal, client);
-        bar->setRange(0, 255);
-        bar->setPageStep(16);
-        bar->setTickInterval(16);
-        bar->setTickPosition(QSlider::TicksBelow);
-        m_bars[i] = place(bar, barNames[i], 420, barTops[i], 160, 28);
+        const ComponentControls row =
+            buildComponentRow(m_platform, ComponentRows[i], captionFont, fieldFont, client);
+        captions[i] = row.caption;
+        m_fields[i] = row.field;
+        m_upDowns[i] = row.upDown;
+        m_bars[i] = row.bar;
     }
+    Label2 = captions[0];
+    Label3 = captions[1];
+    Label4 = captions[2];
     Rval = m_fields[0];
     Gval = m_fields[1];
     Bval = m_fields[2];
@@ -257,30 +375,52 @@ void TForm1::buildControls()
     Rbar = m_bars[0];
     Gbar = m_bars[1];
     Bbar = m_bars[2];
+}
+
+void TForm1::buildSchemeList(QWidget* client)
+{
+    Label1 = new QLabel(MainTexts::SchemeListLabel(), client);
+    Label1->setFont(fixedTextFont(emboldenedFont(MainTexts::UiFontFamily, 12)));
+    placeAt(Label1, ListCaptionSpot);
 
     SetList = new QComboBox(client);
+    SetList->setObjectName(QLatin1String(ListSpot.name));
     SetList->setEditable(false);
+    // Measured in the window's face, whose engine is loaded already: the merging font set
+    // below is the same face at the same size, so the height is the same, and the list loads
+    // it when it first needs it rather than to be measured.
+    SetList->setGeometry(ListSpot.left, ListSpot.top, ListSpot.width, SetList->sizeHint().height());
     SetList->setFont(pixelFont(MainTexts::UiFontFamily, 12)); // scheme names may hold any character
-    SetList->setGeometry(10, 251, 172, SetList->sizeHint().height());
-    SetList->setObjectName(QStringLiteral("SetList"));
 
-    AddBtn = place(new QPushButton(MainTexts::Add(), client), "AddBtn", 190, 252, 34, 19);
-    UpdBtn = place(new QPushButton(MainTexts::Update(), client), "UpdBtn", 229, 252, 34, 19);
-    DelBtn = place(new QPushButton(MainTexts::Delete(), client), "DelBtn", 269, 252, 34, 19);
-    EndBtn = place(new QPushButton(MainTexts::Quit(), client), "EndBtn", 483, 257, 58, 23);
+    QPushButton* buttons[3];
+    for (int i = 0; i < 3; ++i) {
+        buttons[i] =
+            placeAt(new QPushButton(SchemeButtons[i].text(), client), SchemeButtons[i].spot);
+        buttons[i]->setAutoDefault(false);
+    }
+    AddBtn = buttons[0];
+    UpdBtn = buttons[1];
+    DelBtn = buttons[2];
+}
+
+void TForm1::buildButtons(QWidget* client)
+{
+    EndBtn = placeAt(new QPushButton(MainTexts::Quit(), client), QuitSpot);
+    EndBtn->setAutoDefault(false);
     // NOTE: created last, as it stands last in the tab order: Qt 6.4's setTabOrder drops
     // the link that would close the chain onto a widget created before the first ones.
     BitBtn1 = new QPushButton(client);
     BitBtn1->setIcon(QIcon(Resources::pipettePicture()));
-    place(BitBtn1, "BitBtn1", 396, 217, 20, 20);
-    for (QPushButton* button : {AddBtn, UpdBtn, DelBtn, EndBtn, BitBtn1})
-        button->setAutoDefault(false);
+    BitBtn1->setAutoDefault(false);
+    placeAt(BitBtn1, EyedropperSpot);
+}
 
-    m_body = LayoutColors;
-    BGpanel->setFillColor(m_body[BGCOLOR]);
+// The preview labels take their size from the preview font, which the settings may change:
+// measured once, after the settings are read, rather than once per font.
+void TForm1::sizePreviewLabels()
+{
     for (int slot = TEXT; slot < SlotCount; ++slot)
-        m_slotLabels[slot]->setFontColor(m_body[slot]);
-    setColBoxColor(0);
+        m_slotLabels[slot]->adjustSize();
 }
 
 // Measuring the 139 names costs a few milliseconds, which the first frame does not need.

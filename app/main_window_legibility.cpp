@@ -6,6 +6,8 @@
 #include "legibility_fix.h"
 #include "legibility_texts.h"
 #include "legibility_window.h"
+#include "legible_background.h"
+#include "main_window_accessibility.h"
 #include "main_window_texts.h"
 #include "platform.h"
 #include "texts.h"
@@ -34,12 +36,13 @@ void TForm1::buildLegibilityMenu(QMenu* show)
         m_colorVisionGroup->addAction(item);
     }
     m_colorVisionGroup->actions().constFirst()->setChecked(true);
+    buildDarkMenu(show);
 }
 
 LegibilityWindow* TForm1::legibilityWindow()
 {
     if (!m_legibility) {
-        m_legibility = new LegibilityWindow(m_body, this);
+        m_legibility = new LegibilityWindow(m_sets.shown(), this);
         connect(this, &TForm1::bodyColorsChanged, m_legibility, &LegibilityWindow::setColors);
         connect(m_legibility, &LegibilityWindow::suggestionClicked, this, &TForm1::SuggestionClick);
         connect(m_legibility, &LegibilityWindow::fixAllClicked, this, &TForm1::FixAllClick);
@@ -65,23 +68,37 @@ void TForm1::SuggestionClick(int slot, ColorValue color)
 }
 
 // Each changed slot goes in as a swatch click puts it, with its undo entry, so Ctrl+Z takes
-// the changes back one at a time.
+// the changes back one at a time. Where the background itself must change, the nearest one
+// that lets every pair pass is offered first.
 void TForm1::FixAllClick()
 {
     const FixLevel level = m_legibility->level();
-    const std::optional<BodyColorSet> fixed = fixAllColors(m_body, level);
+    const QString levelText = level == FixLevel::AA ? QStringLiteral("AA") : QStringLiteral("AAA");
+    std::optional<BodyColorSet> fixed = fixAllColors(m_sets.shown(), level);
     if (!fixed) {
-        m_platform.messageBox(m_legibility, Texts::AppTitle,
-                              LegibilityTexts::FixAllImpossible().arg(level == FixLevel::AA
-                                                                          ? QStringLiteral("AA")
-                                                                          : QStringLiteral("AAA")),
-                              Platform::Buttons::Ok, Platform::Icon::Exclamation);
-        return;
+        fixed = nearestLegibleBackground(m_sets.shown(), level);
+        if (!fixed) {
+            m_platform.messageBox(m_legibility, Texts::AppTitle,
+                                  LegibilityTexts::FixAllImpossible().arg(levelText),
+                                  Platform::Buttons::Ok, Platform::Icon::Exclamation);
+            return;
+        }
+        const QString background = QString::fromStdString(colorHex((*fixed)[BGCOLOR]));
+        if (m_platform.messageBox(m_legibility, Texts::AppTitle,
+                                  LegibilityTexts::FixAllNewBackground().arg(background, levelText),
+                                  Platform::Buttons::OkCancel,
+                                  Platform::Icon::Question) != Platform::Answer::Ok)
+            return;
     }
+    applyFixedColors(*fixed);
+}
+
+void TForm1::applyFixedColors(const BodyColorSet& fixed)
+{
     const int selected = selectedSlot();
     bool moved = false;
-    for (const ColorSlot slot : {TEXT, LINK, VLINK, ALINK}) {
-        const ColorValue color = (*fixed)[slot];
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const ColorValue color = fixed[static_cast<std::size_t>(slot)];
         if (SlotColor(slot) == color)
             continue;
         SelectSlot(slot);
@@ -102,19 +119,19 @@ void TForm1::ColorVisionClick(QAction* item)
     m_colorVision = static_cast<ColorVision>(kind);
     for (int slot = 0; slot < SlotCount; ++slot)
         drawSlotColor(slot);
-    setWindowTitle(m_colorVision == ColorVision::None
-                       ? MainTexts::Caption
-                       : MainTexts::Caption + LegibilityTexts::TitleSeparator +
-                             LegibilityTexts::ColorVisionTitles(kind));
+    updateTitle();
 }
 
 void TForm1::drawSlotColor(int slot)
 {
     // Only the preview shows the simulation; the body colours themselves stay true.
     const ColorValue shown =
-        simulateColorVision(m_colorVision, m_body.at(static_cast<std::size_t>(slot)));
+        simulateColorVision(m_colorVision, m_sets.shown().at(static_cast<std::size_t>(slot)));
     if (slot == BGCOLOR)
         BGpanel->setFillColor(shown);
     else
         m_slotLabels[slot]->setFontColor(shown);
+    // A reader hears the true colour, as copies and templates take it.
+    describeColor(slot == BGCOLOR ? static_cast<QWidget*>(BGpanel) : m_slotLabels[slot],
+                  m_sets.shown().at(static_cast<std::size_t>(slot)));
 }

@@ -4,6 +4,7 @@
 #include "dialog_module.h"
 #include "eyedropper.h"
 #include "main_window_texts.h"
+#include "named_color_dialog.h"
 #include "named_color_table.h"
 #include "palette_geometry.h"
 #include "palette_view.h"
@@ -64,7 +65,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::BitBtn1MouseDown(Qt::MouseButton button)
 {
-    if (button != Qt::LeftButton || eyedropperActive())
+    if (button == Qt::LeftButton)
+        startEyedropper();
+}
+
+void TForm1::startEyedropper()
+{
+    if (eyedropperActive())
         return;
     if (picksThroughPortal(m_platform.desktopSession())) {
         pickThroughPortal();
@@ -73,6 +80,24 @@ void TForm1::BitBtn1MouseDown(Qt::MouseButton button)
     if (!m_eyedropper)
         m_eyedropper = new Eyedropper(*this, m_platform);
     m_eyedropper->start();
+}
+
+// From the keyboard no button is held: the pick starts where the pointer is, the arrow keys
+// move it, Return takes the colour and Escape gives the editor back.
+void TForm1::PickScreenClick()
+{
+    startEyedropper();
+    if (eyedropperActive())
+        m_eyedropper->sample();
+}
+
+void TForm1::PickNamedClick()
+{
+    NamedColorDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted) {
+        SetEditColor(dialog.color());
+        ColorPending = true;
+    }
 }
 
 bool TForm1::eyedropperActive() const

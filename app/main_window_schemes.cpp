@@ -1,6 +1,7 @@
 // The main window's scheme list.
 #include "main_window.h"
 
+#include "dark_sets.h"
 #include "int_edit.h"
 #include "platform.h"
 #include "scheme_list_texts.h"
@@ -18,19 +19,20 @@
 void TForm1::ApplyScheme(int index)
 {
     const SettingsStore& store = *m_settings;
-    QString value;
-    if (index < 0) {
-        value = store.readText(SchemeSection, LastEndKey, NoneMarker);
-        if (value == NoneMarker)
-            value = store.readText(
-                SchemeSection, SetList->count() > 0 ? SetList->itemText(0) : QString(), NoneMarker);
-    } else {
-        value = store.readText(SchemeSection, SetList->itemText(index), NoneMarker);
+    QString key = index < 0 ? QString(LastEndKey) : SetList->itemText(index);
+    QString value = store.readText(SchemeSection, key, NoneMarker);
+    if (index < 0 && value == NoneMarker) {
+        key = SetList->count() > 0 ? SetList->itemText(0) : QString();
+        value = store.readText(SchemeSection, key, NoneMarker);
     }
     if (value == NoneMarker)
         return;
-    if (const std::optional<BodyColorSet> colors = readSchemeColors(value))
+    if (const std::optional<BodyColorSet> colors = readSchemeColors(value)) {
+        // A scheme comes with its own dark set or none, and the light set is shown.
+        showColorSet(ColorSetKind::Light);
+        loadDarkLine(key);
         SetBodyColors(*colors);
+    }
 }
 
 void TForm1::setListTip(int index)
@@ -94,7 +96,8 @@ void TForm1::AddBtnClick()
     }
     addSchemeName(name);
     SetList->setToolTip(name);
-    m_settings->writeText(SchemeSection, name, schemeValueText(m_body));
+    m_settings->writeText(SchemeSection, name, schemeValueText(m_sets.light()));
+    writeDarkLine(name);
     updateSchemeButtons();
 }
 
@@ -107,7 +110,8 @@ void TForm1::UpdBtnClick()
                               Platform::Buttons::OkCancel,
                               Platform::Icon::Question) != Platform::Answer::Ok)
         return;
-    m_settings->writeText(SchemeSection, SetList->itemText(index), schemeValueText(m_body));
+    m_settings->writeText(SchemeSection, SetList->itemText(index), schemeValueText(m_sets.light()));
+    writeDarkLine(SetList->itemText(index));
 }
 
 void TForm1::DelBtnClick()
@@ -120,6 +124,7 @@ void TForm1::DelBtnClick()
                               Platform::Icon::Question) != Platform::Answer::Ok)
         return;
     m_settings->deleteKey(SchemeSection, SetList->itemText(index));
+    m_settings->deleteKey(DarkSchemeSection, SetList->itemText(index));
     SetList->setUpdatesEnabled(false);
     SetList->removeItem(index);
     if (index >= SetList->count())

@@ -1,6 +1,7 @@
 // Reading the settings file at start and writing it at close.
 #include "main_window.h"
 
+#include "dark_sets.h"
 #include "error_box.h"
 #include "file_paths.h"
 #include "platform.h"
@@ -131,6 +132,7 @@ void TForm1::LoadSettings()
     }
     SetList->addItems(names);
 
+    dropStaleDarkLines();
     ApplyScheme(-1);
 }
 
@@ -160,7 +162,8 @@ bool TForm1::writeSettings()
     store.writeText(OptionsSection, FontKey, storedFontText(stored));
     writeLanguageSetting(store);
 
-    store.writeText(SchemeSection, LastEndKey, schemeValueText(m_body));
+    store.writeText(SchemeSection, LastEndKey, schemeValueText(m_sets.light()));
+    writeDarkLine(LastEndKey);
 
     makeSettingsFolder(m_settingsPath);
     QString error;

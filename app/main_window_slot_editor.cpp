@@ -3,6 +3,7 @@
 
 #include "click_panel.h"
 #include "int_edit.h"
+#include "main_window_accessibility.h"
 #include "main_window_texts.h"
 #include "named_color_table.h"
 #include "platform.h"
@@ -20,20 +21,24 @@
 
 ColorValue TForm1::SlotColor(int slot) const
 {
-    return m_body.at(static_cast<std::size_t>(slot));
+    return m_sets.shown().at(static_cast<std::size_t>(slot));
 }
 
 void TForm1::SetSlotColor(int slot, ColorValue color)
 {
-    m_body.at(static_cast<std::size_t>(slot)) = color;
+    m_sets.shown().at(static_cast<std::size_t>(slot)) = color;
     drawSlotColor(slot);
-    emit bodyColorsChanged(m_body);
+    emit bodyColorsChanged(m_sets.shown());
 }
 
+// The five colours go in together and are announced once, so a scheme or a pasted tag
+// costs those who follow the colours one update, not five.
 void TForm1::SetBodyColors(const BodyColorSet& colors)
 {
+    m_sets.shown() = colors;
     for (int slot = 0; slot < SlotCount; ++slot)
-        SetSlotColor(slot, colors[static_cast<std::size_t>(slot)]);
+        drawSlotColor(slot);
+    emit bodyColorsChanged(m_sets.shown());
 }
 
 int TForm1::selectedSlot() const
@@ -45,6 +50,7 @@ void TForm1::setColBoxColor(ColorValue color)
 {
     m_editColor = color;
     ColBox->setFillColor(color);
+    describeColor(ColBox, color);
 }
 
 void TForm1::setHexCaption()
@@ -150,7 +156,7 @@ void TForm1::ColBoxClick()
         return;
     }
     try {
-        m_undo.push(slot, old);
+        m_undo.push(slot, old, m_sets.shownKind());
     } catch (const std::bad_alloc&) {
         m_platform.messageBox(this, Texts::AppTitle, MainTexts::UndoAllocationFailed(),
                               Platform::Buttons::Ok, Platform::Icon::Exclamation);
@@ -168,6 +174,9 @@ void TForm1::CundoClick()
         Cundo->setEnabled(false);
         return;
     }
+    // The entry's set is shown first, so the user sees what comes back.
+    if (entry->set != m_sets.shownKind())
+        showColorSet(entry->set);
     SetSlotColor(entry->slot, entry->color);
     if (selectedSlot() != entry->slot) {
         m_colTypeGroup->button(entry->slot)->setChecked(true);

@@ -75,6 +75,10 @@ inline QString FileMenu()
 {
     return QCoreApplication::translate("MainTexts", "ﾌｧｲﾙ(&F)");
 }
+inline QString OpenCss()
+{
+    return QCoreApplication::translate("MainTexts", "CSS/HTMLを開く(&O)...");
+}
 inline QString LdBack()
 {
     return QCoreApplication::translate("MainTexts", "背景画像...");
@@ -214,8 +218,83 @@ inline QString NoCssColor()
 {
     return QCoreApplication::translate("MainTexts", "クリップボードにCSSの色が見つかりません。");
 }
+inline QString NoCssColorInFile()
+{
+    return QCoreApplication::translate("MainTexts", "ファイルにCSSの色が見つかりません。");
+}
+// %1 the href of the page's first linked style sheet.
+inline QString LinkedSheetNotRead()
+{
+    return QCoreApplication::translate(
+        "MainTexts",
+        "リンクされたスタイルシート (%1) は読み込みません。そのファイルを開いてください。");
+}
+inline QString OpenFailed()
+{
+    return QCoreApplication::translate("MainTexts", "ファイルを開けませんでした。");
+}
 inline QString UndoAllocationFailed()
 {
     return QCoreApplication::translate("MainTexts", "Undoバッファが取得できませんでした");
+}
+// What a screen reader says for the controls whose captions do not say it.
+inline QString RedName()
+{
+    return QCoreApplication::translate("MainTexts", "赤 (R)");
+}
+inline QString GreenName()
+{
+    return QCoreApplication::translate("MainTexts", "緑 (G)");
+}
+inline QString BlueName()
+{
+    return QCoreApplication::translate("MainTexts", "青 (B)");
+}
+inline QString SchemeListName()
+{
+    return QCoreApplication::translate("MainTexts", "配色リスト");
+}
+inline QString EyedropperName()
+{
+    return QCoreApplication::translate("MainTexts", "スポイト");
+}
+inline QString EyedropperDescription()
+{
+    return QCoreApplication::translate("MainTexts",
+                                       "画面の色を取ります (キーボードからは Ctrl+Shift+E)");
+}
+inline QString PaletteName()
+{
+    return QCoreApplication::translate("MainTexts", "パレット");
+}
+inline QString PaletteDescription()
+{
+    return QCoreApplication::translate(
+        "MainTexts", "139 の名前付きの色 (キーボードからは Ctrl+P で名前で選べます)");
+}
+inline QString SwatchName()
+{
+    return QCoreApplication::translate("MainTexts", "編集中の色");
+}
+inline QString BackgroundName()
+{
+    return QCoreApplication::translate("MainTexts", "背景色 BGCOLOR");
+}
+inline QString SlotTypeName()
+{
+    return QCoreApplication::translate("MainTexts", "色の種類 TYPE");
+}
+
+inline QString ApplyColor()
+{
+    return QCoreApplication::translate("MainTexts", "色を適用(&Y)");
+}
+inline QString PickNamed()
+{
+    return QCoreApplication::translate("MainTexts", "名前で色を選ぶ(&N)...");
+}
+inline QString PickScreen()
+{
+    return QCoreApplication::translate("MainTexts", "スポイト(&S)");
 }
 } // namespace MainTexts

@@ -24,6 +24,7 @@ TForm2::TForm2(QWidget* parent)
     setPalette(lightPalette());
     setFixedSize(308, 50);
     SetName = place(new QLineEdit(this), "SetName", 7, 15, 172, 20);
+    SetName->setAccessibleName(DialogTexts::SchemeNameField());
     OkBtn = place(new QPushButton(DialogTexts::Ok(), this), "OkBtn", 188, 14, 53, 23);
     Button1 = place(new QPushButton(DialogTexts::Cancel(), this), "Button1", 247, 14, 53, 23);
     OkBtn->setDefault(true);
@@ -118,6 +119,7 @@ TForm4::TForm4(TDM& dm, QWidget* parent)
     resize(384, 66); // an outer frame of 392 x 97
     place(new QLabel(DialogTexts::ViewerLabel(), this), "Label1", 9, 11);
     IVname = place(new QLineEdit(this), "IVname", 8, 28, 229, 18);
+    IVname->setAccessibleName(DialogTexts::ViewerLabel());
     RefBtn = place(new QPushButton(DialogTexts::Browse(), this), "RefBtn", 241, 27, 34, 22);
     Button1 = place(new QPushButton(DialogTexts::Ok(), this), "Button1", 303, 10, 68, 21);
     Button2 = place(new QPushButton(DialogTexts::Cancel(), this), "Button2", 303, 38, 68, 21);

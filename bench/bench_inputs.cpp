@@ -72,6 +72,40 @@ std::string styleSheetWithBodyAtEnd(std::size_t totalBytes, const BodyColorSet& 
     return sheet + tail;
 }
 
+std::string frameworkStyleSheet(int rules)
+{
+    std::string root = ":root, [data-theme=light] {\n";
+    std::string dark = "[data-theme=dark] {\n  color-scheme: dark;\n";
+    const char* const names[] = {"bg", "fg", "link", "visited", "active"};
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        root += std::string("  --x-") + names[slot] + ": " + colorHexLower(DocumentColors[slot]) +
+                ";\n";
+        dark += std::string("  --x-") + names[slot] + ": " +
+                colorHexLower(DocumentColors[slot] ^ 0xFFFFFFu) + ";\n";
+    }
+    for (int n = 0; n < 200; ++n) {
+        char line[96];
+        std::snprintf(line, sizeof line, "  --x-gray-%d: #%06x;\n  --x-space-%d: %dpx;\n", n,
+                      (n * 2654435761u) & 0xFFFFFFu, n, n % 48);
+        root += line;
+        dark += line;
+    }
+    std::string sheet = root + "}\n" + dark + "}\n";
+    for (int n = 0; n < rules; ++n) {
+        char rule[256];
+        std::snprintf(rule, sizeof rule,
+                      ".btn-%d:hover, .btn-%d:focus-visible, .card-%d > .title { color: "
+                      "var(--x-gray-%d); background-color: rgba(0, 0, 0, .%d); }\n%s",
+                      n, n, n, n % 200, n % 10,
+                      n % 50 == 0 ? "@media (min-width: 576px) { .col-sm { flex: 1 0 0%; } }\n"
+                                  : "");
+        sheet += rule;
+    }
+    return sheet + "body { background-color: var(--x-bg); color: var(--x-fg); }\n"
+                   "a { color: var(--x-link); }\na:visited { color: var(--x-visited); }\n"
+                   "a:hover { color: var(--x-active); }\n";
+}
+
 std::string htmlDocumentWithBodyAtEnd(std::size_t totalBytes, const BodyColorSet& colors)
 {
     const std::string start =

@@ -25,6 +25,11 @@ std::string htmlDocumentWithBodyAtEnd(std::size_t totalBytes, const BodyColorSet
 // top-level rules that give `colors`: body, then a:link, a:visited and a:active.
 std::string styleSheetWithBodyAtEnd(std::size_t totalBytes, const BodyColorSet& colors);
 
+// A framework-shaped sheet of about 140 bytes a rule: a :root block of custom properties and
+// a dark one, `rules` component rules, and body and link rules that give DocumentColors in
+// the light reading through those properties.
+std::string frameworkStyleSheet(int rules);
+
 // The name of the i-th generated scheme: four shapes (ASCII, kanji, lower-case with
 // dashes, full-width letters), all different without regard to case, all storable.
 QString generatedSchemeName(int i);

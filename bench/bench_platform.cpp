@@ -1,5 +1,7 @@
 #include "bench_platform.h"
 
+#include "qt_platform.h"
+
 #include <QImage>
 
 BenchPlatform::BenchPlatform(const QString& folder)
@@ -51,6 +53,11 @@ QImage BenchPlatform::screenRegion(const QRect& physical)
             image.setPixel(x, y, qRgb(physical.x() + x, physical.y() + y, (physical.x() + x) >> 8));
     }
     return image;
+}
+
+ScreenLayout BenchPlatform::screenLayout()
+{
+    return currentScreenLayout();
 }
 
 QString BenchPlatform::tempFolder()

@@ -22,6 +22,8 @@ public:
     void movePointer(QPoint physical) override { pointer = physical; }
     // A screen whose every pixel has its own colour.
     QImage screenRegion(const QRect& physical) override;
+    // The screens of the platform the benchmarks run on, as Qt sees them.
+    ScreenLayout screenLayout() override;
     DesktopSession desktopSession() override { return DesktopSession::Other; }
     void pickScreenColor(QWidget*, std::function<void(ScreenPick)>) override {}
     QString tempFolder() override;

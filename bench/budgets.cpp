@@ -119,6 +119,8 @@ std::vector<BudgetLine> evaluateBudgets(const Measurements& all)
                        MinCssMegabytesPerSecond),
         growthLine(all, "CSS reader, 10 MB per-byte time over 1 MB's", BenchNames::ReadCss1MB,
                    BenchNames::ReadCss10MB),
+        timeLine(all, "CSS reader, framework sheet of 2,000 rules, light and dark",
+                 BenchNames::ReadCssFramework, MaxCssFrameworkSeconds),
         timeLine(all, "CSS reader, one colour text", BenchNames::ReadCssColor, MaxCssColorSeconds,
                  Microseconds),
         timeLine(all, "eyedropper move, editor and loupe repainted", BenchNames::EyedropperMove,
@@ -126,6 +128,8 @@ std::vector<BudgetLine> evaluateBudgets(const Measurements& all)
         timeLine(all, "nearest legible colour of a pair", BenchNames::Suggestion,
                  MaxSuggestionSeconds),
         timeLine(all, "all seven pairs fixed", BenchNames::FixAll, MaxFixAllSeconds),
+        timeLine(all, "dark set derived", BenchNames::DarkSet, MaxDarkSetSeconds),
+        infoLine(all, "nearest background that lets all seven pass", BenchNames::LegibleBackground),
     };
 }
 

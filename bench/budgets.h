@@ -13,6 +13,7 @@ inline const std::string ParsePaste10MB = "parsePaste/bytes:10000000";
 inline const std::string ReadCss1MB = "readCssPaste/bytes:1000000";
 inline const std::string ReadCss10MB = "readCssPaste/bytes:10000000";
 inline const std::string ReadCssColor = "readCssColor";
+inline const std::string ReadCssFramework = "readCssFramework";
 inline const std::string StartEmpty = "startWindow/schemes:0/sorted:0";
 inline const std::string Start10k = "startWindow/schemes:10000/sorted:0";
 inline const std::string Start10kSorted = "startWindow/schemes:10000/sorted:1";
@@ -21,6 +22,8 @@ inline const std::string Add10kSorted = "addScheme/schemes:10000/sorted:1";
 inline const std::string EyedropperMove = "eyedropperMove";
 inline const std::string Suggestion = "nearestPassingColor";
 inline const std::string FixAll = "fixAllColors";
+inline const std::string DarkSet = "deriveDarkSet";
+inline const std::string LegibleBackground = "nearestLegibleBackground";
 } // namespace BenchNames
 
 // One benchmark's result: the median over repetitions when there were some.
@@ -43,11 +46,13 @@ inline constexpr double MinPasteMegabytesPerSecond = 200; // 1 MB = 10^6 bytes
 inline constexpr double MaxPastePerByteGrowth = 1.5;      // 10 MB per-byte time over 1 MB's
 inline constexpr double MinCssMegabytesPerSecond = 100;   // a style sheet, body rule at the end
 inline constexpr double MaxCssColorSeconds = 2e-6;        // one colour text pasted
+inline constexpr double MaxCssFrameworkSeconds = 10e-3;   // a 2,000-rule framework, both readings
 inline constexpr double MaxStartSecondsWith10k = 0.100;   // loaded and shown
 inline constexpr double MaxAddSecondsWith10k = 0.005;     // duplicate check, sorted and list insert
 inline constexpr double MaxEyedropperMoveSeconds = 0.004; // pixels read, editor and loupe repainted
 inline constexpr double MaxSuggestionSeconds = 0.001;     // the nearest legible colour of one pair
 inline constexpr double MaxFixAllSeconds = 0.050;         // all seven pairs of a page
+inline constexpr double MaxDarkSetSeconds = 0.050;        // a dark counterpart of a page
 
 // The budget lines in a fixed order. A budget whose benchmark is missing or failed
 // is not met, so a filtered or broken run can never pass a check.

@@ -63,17 +63,32 @@ std::string oklchFunctionText(ColorValue color)
     return "oklch(" + decimal(lch[0] * 100, 2) + "% " + c + ' ' + hue(lch[2], chroma == 0) + ')';
 }
 
-std::string customPropertiesText(const BodyColorSet& colors, bool useNames)
+std::string customPropertiesText(const BodyColorSet& colors, bool useNames,
+                                 const std::optional<BodyColorSet>& dark)
 {
     static constexpr const char* names[SlotCount] = {"bgcolor", "text", "link", "vlink", "alink"};
+    const auto declarations = [&](const BodyColorSet& set, std::string_view indent) {
+        std::string lines;
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            const ColorValue c = set[slot];
+            lines.append(indent).append("--").append(names[slot]).append(": ");
+            lines.append(useNames ? WebColorName(c) : colorHexLower(c)).append(";\n");
+        }
+        return lines;
+    };
     std::string text = ":root {\n";
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        const ColorValue c = colors[slot];
-        text.append("  --").append(names[slot]).append(": ");
-        text.append(useNames ? WebColorName(c) : colorHexLower(c)).append(";\n");
+    if (dark)
+        text += "  color-scheme: light dark;\n";
+    text += declarations(colors, "  ");
+    text += "}\n";
+    if (dark) {
+        text += "@media (prefers-color-scheme: dark) {\n"
+                "  :root {\n";
+        text += declarations(*dark, "    ");
+        text += "  }\n"
+                "}\n";
     }
-    text += "}\n"
-            "body { background: var(--bgcolor); color: var(--text); }\n"
+    text += "body { background: var(--bgcolor); color: var(--text); }\n"
             "A         { color: var(--link); }\n"
             "A:link    { color: var(--link); }\n"
             "A:visited { color: var(--vlink); }\n"

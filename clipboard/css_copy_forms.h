@@ -2,6 +2,7 @@
 
 #include "body_colors.h"
 
+#include <optional>
 #include <string>
 
 // One colour in a functional form of CSS, without a line end, numbers separated by one
@@ -12,5 +13,8 @@ std::string hslFunctionText(ColorValue color);
 std::string oklchFunctionText(ColorValue color);
 
 // The five colours as custom properties of :root and the rules that use them, eleven lines
-// each ended by LF; the colour texts as the CSS form of the whole copy writes them.
-std::string customPropertiesText(const BodyColorSet& colors, bool useNames);
+// each ended by LF; the colour texts as the CSS form of the whole copy writes them. With a
+// dark set, :root also declares both colour schemes and a dark-scheme media block sets the
+// properties anew: twenty-two lines.
+std::string customPropertiesText(const BodyColorSet& colors, bool useNames,
+                                 const std::optional<BodyColorSet>& dark = std::nullopt);

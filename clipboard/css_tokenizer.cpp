@@ -71,23 +71,54 @@ void appendUtf8(std::string& out, std::uint32_t cp)
     }
 }
 
-} // namespace
+// A token as byte offsets into the text; turned into a RawToken by tokenizeCss().
+struct RawToken {
+    CssTokenType type = CssTokenType::End;
+    bool escaped = false;
+    char delim = 0;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::size_t nameBegin = 0;
+    std::size_t nameEnd = 0;
+    std::size_t numberEnd = 0;
+};
 
-CssTokenizer::CssTokenizer(std::string_view text, std::size_t begin, std::size_t end)
-    : m_text(text)
-    , m_pos(begin)
-    , m_end(end < text.size() ? end : text.size())
-{
-}
+class Scanner {
+public:
+    explicit Scanner(std::string_view text)
+        : m_text(text)
+        , m_pos(0)
+        , m_end(text.size())
+    {
+    }
+    RawToken next();
+
+private:
+    void skipEscape();
+    void consumeName(RawToken& token);
+    RawToken identLike(std::size_t begin);
+    RawToken numeric(std::size_t begin);
+    RawToken url(std::size_t begin, std::size_t nameEnd);
+    RawToken string(std::size_t begin, char quote);
+
+    bool startsName(std::size_t at) const;
+    bool startsNumber(std::size_t at) const;
+    bool validEscape(std::size_t at) const;
+    char at(std::size_t i) const { return i < m_end ? m_text[i] : '\0'; }
+
+    std::string_view m_text;
+    std::size_t m_pos;
+    std::size_t m_end;
+};
 
 // A backslash escapes anything but a line end; at the end of the text it stands for U+FFFD.
-bool CssTokenizer::validEscape(std::size_t i) const
+bool Scanner::validEscape(std::size_t i) const
 {
     return i < m_end && m_text[i] == '\\' && !(i + 1 < m_end && isNewline(m_text[i + 1]));
 }
 
 // "-" starts a name when a name byte, a second "-" (custom properties) or an escape follows.
-bool CssTokenizer::startsName(std::size_t i) const
+bool Scanner::startsName(std::size_t i) const
 {
     if (i >= m_end)
         return false;
@@ -99,7 +130,7 @@ bool CssTokenizer::startsName(std::size_t i) const
 }
 
 // A sign or a point starts a number only with a digit after it: "+.5", but not "+a" or ".".
-bool CssTokenizer::startsNumber(std::size_t i) const
+bool Scanner::startsNumber(std::size_t i) const
 {
     const char c = at(i);
     if (c == '+' || c == '-')
@@ -111,7 +142,7 @@ bool CssTokenizer::startsNumber(std::size_t i) const
 }
 
 // From the backslash of a valid escape to its end.
-void CssTokenizer::skipEscape()
+void Scanner::skipEscape()
 {
     ++m_pos;
     if (m_pos >= m_end)
@@ -129,7 +160,7 @@ void CssTokenizer::skipEscape()
     }
 }
 
-void CssTokenizer::consumeName(CssToken& token)
+void Scanner::consumeName(RawToken& token)
 {
     for (;;) {
         while (m_pos < m_end && isNameChar(m_text[m_pos]))
@@ -141,9 +172,9 @@ void CssTokenizer::consumeName(CssToken& token)
     }
 }
 
-CssToken CssTokenizer::identLike(std::size_t begin)
+RawToken Scanner::identLike(std::size_t begin)
 {
-    CssToken token;
+    RawToken token;
     token.begin = token.nameBegin = begin;
     consumeName(token);
     token.nameEnd = m_pos;
@@ -155,7 +186,8 @@ CssToken CssTokenizer::identLike(std::size_t begin)
     ++m_pos;
     token.type = CssTokenType::Function;
     token.end = m_pos;
-    if (!cssNameIs(m_text, token, "url"))
+    if (!cssNameIs(m_text.substr(token.nameBegin, token.nameEnd - token.nameBegin), "url") ||
+        token.escaped)
         return token;
     std::size_t q = m_pos;
     while (q < m_end && isSpace(m_text[q]))
@@ -168,9 +200,9 @@ CssToken CssTokenizer::identLike(std::size_t begin)
 
 // An unquoted url(...): a quote, a "(" or a blank inside makes it a bad url, whose rest is
 // still consumed up to its ")" so that it cannot swallow the rules after it.
-CssToken CssTokenizer::url(std::size_t begin, std::size_t nameEnd)
+RawToken Scanner::url(std::size_t begin, std::size_t nameEnd)
 {
-    CssToken token;
+    RawToken token;
     token.type = CssTokenType::Url;
     token.begin = token.nameBegin = begin;
     token.nameEnd = nameEnd;
@@ -207,9 +239,9 @@ CssToken CssTokenizer::url(std::size_t begin, std::size_t nameEnd)
     return token;
 }
 
-CssToken CssTokenizer::string(std::size_t begin, char quote)
+RawToken Scanner::string(std::size_t begin, char quote)
 {
-    CssToken token;
+    RawToken token;
     token.type = CssTokenType::String;
     token.begin = begin;
     while (m_pos < m_end) {
@@ -240,7 +272,7 @@ CssToken CssTokenizer::string(std::size_t begin, char quote)
 }
 
 // [+-] digits [. digits] [e [+-] digits], then a unit ("12px"), a "%" or nothing.
-CssToken CssTokenizer::numeric(std::size_t begin)
+RawToken Scanner::numeric(std::size_t begin)
 {
     if (m_text[m_pos] == '+' || m_text[m_pos] == '-')
         ++m_pos;
@@ -261,7 +293,7 @@ CssToken CssTokenizer::numeric(std::size_t begin)
                 ++m_pos;
         }
     }
-    CssToken token;
+    RawToken token;
     token.begin = begin;
     token.numberEnd = m_pos;
     if (startsName(m_pos)) {
@@ -279,10 +311,10 @@ CssToken CssTokenizer::numeric(std::size_t begin)
     return token;
 }
 
-CssToken CssTokenizer::next()
+RawToken Scanner::next()
 {
     for (;;) {
-        CssToken token;
+        RawToken token;
         const std::size_t begin = m_pos;
         token.begin = token.end = begin;
         if (m_pos >= m_end)
@@ -397,9 +429,9 @@ CssToken CssTokenizer::next()
     }
 }
 
-std::string cssName(std::string_view text, const CssToken& token)
+// [begin, end) of the text with its escapes resolved (NUL and bad code points as U+FFFD).
+std::string unescaped(std::string_view raw)
 {
-    const std::string_view raw = text.substr(token.nameBegin, token.nameEnd - token.nameBegin);
     std::string out;
     out.reserve(raw.size());
     for (std::size_t i = 0; i < raw.size();) {
@@ -419,6 +451,10 @@ std::string cssName(std::string_view text, const CssToken& token)
             appendUtf8(out, 0xFFFD); // a backslash at the very end of the text
             break;
         }
+        if (isNewline(raw[i])) { // an escaped line end inside a string is dropped
+            i += raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n' ? 2 : 1;
+            continue;
+        }
         if (hexValue(raw[i]) < 0) {
             if (raw[i] == '\0')
                 appendUtf8(out, 0xFFFD);
@@ -437,23 +473,7 @@ std::string cssName(std::string_view text, const CssToken& token)
     return out;
 }
 
-bool cssNameIs(std::string_view text, const CssToken& token, std::string_view lower)
-{
-    if (token.escaped) {
-        const std::string name = cssName(text, token);
-        return cssNameIs(name, CssToken{CssTokenType::Ident, false, 0, 0, 0, 0, name.size(), 0},
-                         lower);
-    }
-    if (token.nameEnd - token.nameBegin != lower.size())
-        return false;
-    for (std::size_t i = 0; i < lower.size(); ++i) {
-        if (lowerAscii(text[token.nameBegin + i]) != lower[i])
-            return false;
-    }
-    return true;
-}
-
-double cssNumber(std::string_view text, const CssToken& token)
+double numberOf(std::string_view text, const RawToken& token)
 {
     std::size_t begin = token.begin;
     const std::size_t end = token.numberEnd;
@@ -494,4 +514,64 @@ double cssNumber(std::string_view text, const CssToken& token)
         value = leading + exponent > 0 ? std::numeric_limits<double>::max() : 0.0;
     }
     return negative ? -value : value;
+}
+
+// The decoded value of a token: a view of the text, or of a decoded copy kept in `list`.
+std::string_view valueOf(std::string_view text, const RawToken& t, CssTokenList& list)
+{
+    std::size_t begin = t.nameBegin;
+    std::size_t end = t.nameEnd;
+    if (t.type == CssTokenType::String || t.type == CssTokenType::BadString) {
+        begin = t.begin + 1;
+        end = t.end;
+        if (t.type == CssTokenType::String && end > begin && text[end - 1] == text[t.begin])
+            --end;
+    } else if (t.type == CssTokenType::Url) {
+        begin = t.nameEnd + 1;
+        end = t.end;
+        while (begin < end && isSpace(text[begin]))
+            ++begin;
+        if (end > begin && text[end - 1] == ')')
+            --end;
+        while (end > begin && isSpace(text[end - 1]))
+            --end;
+    }
+    if (end <= begin)
+        return {};
+    const std::string_view raw = text.substr(begin, end - begin);
+    if (raw.find('\\') == std::string_view::npos && raw.find('\0') == std::string_view::npos)
+        return raw;
+    return list.decoded.emplace_back(unescaped(raw));
+}
+
+} // namespace
+
+CssTokenList tokenizeCss(std::string_view text)
+{
+    CssTokenList list;
+    list.tokens.reserve(text.size() / 4 + 1);
+    Scanner scanner(text);
+    for (;;) {
+        const RawToken raw = scanner.next();
+        CssToken& t = list.tokens.emplace_back();
+        t.type = raw.type;
+        t.delim = raw.delim;
+        if (raw.type == CssTokenType::End)
+            return list;
+        if (raw.type == CssTokenType::Number || raw.type == CssTokenType::Percentage ||
+            raw.type == CssTokenType::Dimension)
+            t.number = numberOf(text, raw);
+        t.value = valueOf(text, raw, list);
+    }
+}
+
+bool cssNameIs(std::string_view name, std::string_view lower)
+{
+    if (name.size() != lower.size())
+        return false;
+    for (std::size_t i = 0; i < lower.size(); ++i) {
+        if (lowerAscii(name[i]) != lower[i])
+            return false;
+    }
+    return true;
 }

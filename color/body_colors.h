@@ -16,3 +16,6 @@ inline constexpr std::array<std::string_view, SlotCount> SlotAttributeNames = {
 
 // The five body colours in ColorSlot order.
 using BodyColorSet = std::array<ColorValue, SlotCount>;
+
+// Which of a page's two colour sets: the one of the light scheme, or the dark counterpart.
+enum class ColorSetKind { Light, Dark };

@@ -19,6 +19,14 @@ constexpr Matrix XyzToLinearSrgb = {{
     {-851781.0 / 878810, 1648619.0 / 878810, 36519.0 / 878810},
     {705.0 / 12673, -2585.0 / 12673, 705.0 / 667},
 }};
+// The luminance weights are the first matrix's Y row to four places.
+constexpr bool roundsTo(double exact, double rounded)
+{
+    return exact - rounded < 0.00005 && rounded - exact < 0.00005;
+}
+static_assert(roundsTo(LinearSrgbToXyz[1][0], LuminanceWeights[0]) &&
+              roundsTo(LinearSrgbToXyz[1][1], LuminanceWeights[1]) &&
+              roundsTo(LinearSrgbToXyz[1][2], LuminanceWeights[2]));
 
 // CSS Color 4, sample code for colour conversions: Bradford adaptation from D65 to D50 and
 // back, for Lab and the D50 spaces.
@@ -88,16 +96,16 @@ Triple multiply(const Matrix& m, const Triple& v)
 double srgbToLinear(double encoded)
 {
     const double magnitude = std::abs(encoded);
-    const double linear =
-        magnitude <= 0.04045 ? magnitude / 12.92 : std::pow((magnitude + 0.055) / 1.055, 2.4);
+    const double linear = magnitude <= SrgbStraightEnd ? magnitude / SrgbStraightSlope
+                                                       : std::pow((magnitude + 0.055) / 1.055, 2.4);
     return std::copysign(linear, encoded);
 }
 
 double linearToSrgb(double linear)
 {
     const double magnitude = std::abs(linear);
-    const double encoded =
-        magnitude <= 0.0031308 ? 12.92 * magnitude : 1.055 * std::pow(magnitude, 1 / 2.4) - 0.055;
+    const double encoded = magnitude <= 0.0031308 ? SrgbStraightSlope * magnitude
+                                                  : 1.055 * std::pow(magnitude, 1 / 2.4) - 0.055;
     return std::copysign(encoded, linear);
 }
 

@@ -38,9 +38,19 @@ inline constexpr Matrix LmsToXyz = {{
     {-0.0763729366746601, -0.4214933324022432, 1.5869240198367816},
 }};
 
+// CSS Color 4, predefined colour spaces, sRGB: the transfer curve is straight, linear light
+// the encoded value over SrgbStraightSlope, up to SrgbStraightEnd, and a 2.4 power above.
+inline constexpr double SrgbStraightEnd = 0.04045;
+inline constexpr double SrgbStraightSlope = 12.92;
+
 // sRGB's transfer curve for one component, extended beyond [0, 1] by odd symmetry.
 double srgbToLinear(double encoded);
 double linearToSrgb(double linear);
+
+// Relative luminance weighs linear sRGB by the Y row of the matrix to XYZ (CSS Color 4,
+// sample code for colour conversions), rounded to four places as WCAG 2 defines it: the
+// contrast ratios people check a page against are computed from these.
+inline constexpr Triple LuminanceWeights = {0.2126, 0.7152, 0.0722};
 
 // Linear-light sRGB and CIE XYZ relative to D65.
 Triple linearSrgbToXyz(const Triple& rgb);

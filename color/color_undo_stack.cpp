@@ -1,12 +1,13 @@
 #include "color_undo_stack.h"
 
+#include <algorithm>
 #include <new>
 
-void ColorUndoStack::push(int slot, ColorValue color)
+void ColorUndoStack::push(int slot, ColorValue color, ColorSetKind set)
 {
     if (m_entries.size() >= m_entryLimit)
         throw std::bad_alloc();
-    m_entries.push_back({slot, color}); // strong guarantee: unchanged if this throws
+    m_entries.push_back({slot, color, set}); // strong guarantee: unchanged if this throws
 }
 
 std::optional<ColorUndoEntry> ColorUndoStack::top() const
@@ -26,4 +27,9 @@ void ColorUndoStack::clear()
 {
     m_entries.clear();
     m_entries.shrink_to_fit();
+}
+
+void ColorUndoStack::removeSet(ColorSetKind set)
+{
+    std::erase_if(m_entries, [set](const ColorUndoEntry& e) { return e.set == set; });
 }

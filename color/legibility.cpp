@@ -5,45 +5,26 @@
 
 namespace {
 
-// Linear light is kept scaled by 255 * 12.92 = 3294.6, ten times over: the dark channels
-// (the straight part of the curve) become the whole numbers 0, 10, ..., 100 and white
-// becomes 32946, so every ratio that is a whole number of hundredths comes out exact.
-constexpr double LinearScale = 32946;
-constexpr int LastStraightChannel = 10; // 10 / 255 <= 0.04045 < 11 / 255
+using ColorSpaces::Matrix;
+using ColorSpaces::Triple;
 
-// The luminance weights, times 10000, so that their sum is exactly 10000.
-constexpr double RedWeight = 2126;
-constexpr double GreenWeight = 7152;
-constexpr double BlueWeight = 722;
-constexpr double WeightSum = 10000;
-static_assert(WeightSum * LinearScale == WhiteLuminanceKey);
-constexpr double FlareTerm = 0.05 * WeightSum * LinearScale; // the 0.05 of the ratio, scaled
+// The exactness of whole hundredths rests on these being whole numbers.
+static_assert(KeyLinearWhite == 32946);
+static_assert(LuminanceKeyWeights[0] + LuminanceKeyWeights[1] + LuminanceKeyWeights[2] ==
+              KeyWeightSum);
+constexpr double FlareTerm = 0.05 * WhiteLuminanceKey; // the 0.05 of the ratio, scaled
 
-const std::array<double, 256>& scaledLinearTable()
+// Linear light of each channel value, from the one curve.
+const std::array<double, 256>& linearTable()
 {
     static const std::array<double, 256> table = [] {
         std::array<double, 256> t{};
-        for (int c = 0; c < 256; ++c) {
-            if (c <= LastStraightChannel)
-                t[c] = 10.0 * c;
-            else
-                t[c] = LinearScale * std::pow((c / 255.0 + 0.055) / 1.055, 2.4);
-        }
-        // 1.0 exactly in real arithmetic, kept so whatever the last bit of pow.
-        t[255] = LinearScale;
+        for (std::size_t c = 0; c < t.size(); ++c)
+            t[c] = ColorSpaces::srgbToLinear(static_cast<double>(c) / 255);
         return t;
     }();
     return table;
 }
-
-int encodeChannel(double linear)
-{
-    const double v = std::clamp(linear, 0.0, 1.0);
-    const double s = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
-    return static_cast<int>(std::lround(std::clamp(s, 0.0, 1.0) * 255));
-}
-
-using Matrix = std::array<std::array<double, 3>, 3>;
 
 constexpr Matrix Protanopia = {{{0.152286, 1.052583, -0.204868},
                                 {0.114503, 0.786281, 0.099216},
@@ -55,46 +36,65 @@ constexpr Matrix Tritanopia = {{{1.255528, -0.076749, -0.178779},
                                 {-0.078411, 0.930809, 0.147602},
                                 {0.004733, 0.691367, 0.303900}}};
 
-ColorValue applyMatrix(const Matrix& m, ColorValue color)
+// The 8-bit colour of linear-light sRGB, clipped as browsers draw it.
+ColorValue fromLinear(Triple linear)
 {
-    const double in[3] = {srgbToLinear(redOf(color)), srgbToLinear(greenOf(color)),
-                          srgbToLinear(blueOf(color))};
-    int out[3];
-    for (int row = 0; row < 3; ++row)
-        out[row] = encodeChannel(m[row][0] * in[0] + m[row][1] * in[1] + m[row][2] * in[2]);
-    return rgbColor(out[0], out[1], out[2]);
+    for (double& c : linear)
+        c = ColorSpaces::linearToSrgb(c);
+    return ColorSpaces::toColorValue(linear);
+}
+
+ColorValue seenThrough(const Matrix& m, ColorValue color)
+{
+    const std::array<double, 256>& linear = linearTable();
+    return fromLinear(ColorSpaces::multiply(
+        m, {linear[redOf(color)], linear[greenOf(color)], linear[blueOf(color)]}));
 }
 
 } // namespace
 
 double srgbToLinear(int channel)
 {
-    return scaledLinearTable().at(static_cast<std::size_t>(channel)) / LinearScale;
+    return linearTable().at(static_cast<std::size_t>(channel));
 }
 
-// The relative luminance times WeightSum * LinearScale.
+const LuminanceKeyTable& luminanceKeyTable()
+{
+    static const LuminanceKeyTable table = [] {
+        LuminanceKeyTable t;
+        for (std::size_t c = 0; c < t.linear.size(); ++c) {
+            const double scaled = KeyLinearWhite * linearTable()[c];
+            // Whole on the straight part but for the last bit of the division by the slope.
+            const bool straight = static_cast<double>(c) / 255 <= ColorSpaces::SrgbStraightEnd;
+            t.linear[c] = straight ? std::round(scaled) : scaled;
+        }
+        return t;
+    }();
+    return table;
+}
+
 double luminanceKey(ColorValue color)
 {
-    const std::array<double, 256>& t = scaledLinearTable();
-    return RedWeight * t[redOf(color)] + GreenWeight * t[greenOf(color)] +
-           BlueWeight * t[blueOf(color)];
+    return luminanceKeyTable().keyOf(color);
 }
 
 double relativeLuminance(ColorValue color)
 {
-    return luminanceKey(color) / (WeightSum * LinearScale);
+    return luminanceKey(color) / WhiteLuminanceKey;
 }
 
 double contrastRatio(ColorValue a, ColorValue b)
 {
-    const double la = luminanceKey(a) + FlareTerm;
-    const double lb = luminanceKey(b) + FlareTerm;
+    const LuminanceKeyTable& keys = luminanceKeyTable();
+    const double la = keys.keyOf(a) + FlareTerm;
+    const double lb = keys.keyOf(b) + FlareTerm;
     return la >= lb ? la / lb : lb / la;
 }
 
 int contrastHundredths(ColorValue a, ColorValue b)
 {
-    return contrastHundredthsOfKeys(luminanceKey(a), luminanceKey(b));
+    const LuminanceKeyTable& keys = luminanceKeyTable();
+    return contrastHundredthsOfKeys(keys.keyOf(a), keys.keyOf(b));
 }
 
 int contrastHundredthsOfKeys(double a, double b)
@@ -162,6 +162,10 @@ LegibilityTable legibilityTable(const BodyColorSet& colors)
         {VLINK, TEXT},
         {ALINK, TEXT},
     }};
+    const LuminanceKeyTable& keys = luminanceKeyTable();
+    std::array<double, SlotCount> slotKeys{};
+    for (std::size_t slot = 0; slot < slotKeys.size(); ++slot)
+        slotKeys[slot] = keys.keyOf(colors[slot]);
     LegibilityTable table{};
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const auto [fg, bg] = pairs[i];
@@ -170,7 +174,7 @@ LegibilityTable legibilityTable(const BodyColorSet& colors)
         row.background = bg;
         row.foregroundColor = colors[fg];
         row.backgroundColor = colors[bg];
-        row.hundredths = contrastHundredths(row.foregroundColor, row.backgroundColor);
+        row.hundredths = contrastHundredthsOfKeys(slotKeys[fg], slotKeys[bg]);
         row.verdict =
             bg == BGCOLOR ? verdictOnBackground(row.hundredths) : verdictOnText(row.hundredths);
     }
@@ -206,14 +210,14 @@ ColorValue simulateColorVision(ColorVision vision, ColorValue color)
     case ColorVision::None:
         break;
     case ColorVision::Protanopia:
-        return applyMatrix(Protanopia, color);
+        return seenThrough(Protanopia, color);
     case ColorVision::Deuteranopia:
-        return applyMatrix(Deuteranopia, color);
+        return seenThrough(Deuteranopia, color);
     case ColorVision::Tritanopia:
-        return applyMatrix(Tritanopia, color);
+        return seenThrough(Tritanopia, color);
     case ColorVision::Achromatopsia: {
-        const int grey = encodeChannel(relativeLuminance(color));
-        return rgbColor(grey, grey, grey);
+        const double grey = ColorSpaces::linearToSrgb(relativeLuminance(color));
+        return ColorSpaces::toColorValue({grey, grey, grey});
     }
     }
     return color;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "body_colors.h"
+#include "color_spaces.h"
 
 #include <array>
 #include <optional>
@@ -27,9 +28,39 @@ int contrastHundredths(ColorValue a, ColorValue b);
 // The luminance as the contrast functions weigh it, on a scale of their own: 0 for black,
 // WhiteLuminanceKey for white, rising with each channel. Two keys give the hundredths that
 // their colours give, to the last bit.
-inline constexpr double WhiteLuminanceKey = 10000.0 * 32946;
 double luminanceKey(ColorValue color);
 int contrastHundredthsOfKeys(double a, double b);
+
+// Linear light is kept scaled by 255 * 12.92, ten times over: the straight part of the
+// curve (channels 0 to 10) becomes the whole numbers 0, 10, ..., 100 and white 32946. The
+// weights are scaled to whole numbers summing to 10000. So every ratio that is a whole
+// number of hundredths comes out exact.
+inline constexpr double KeyLinearWhite = 10 * 255 * ColorSpaces::SrgbStraightSlope;
+inline constexpr double KeyWeightSum = 10000;
+inline constexpr ColorSpaces::Triple LuminanceKeyWeights = [] {
+    ColorSpaces::Triple whole{}; // the weights have four decimal places
+    for (std::size_t c = 0; c < 3; ++c)
+        whole[c] = static_cast<double>(
+            static_cast<long>(ColorSpaces::LuminanceWeights[c] * KeyWeightSum + 0.5));
+    return whole;
+}();
+inline constexpr double WhiteLuminanceKey = KeyWeightSum * KeyLinearWhite;
+
+// Linear light of each channel value on the keys' scale. A key adds, red, green then blue,
+// each channel's entry times its weight, so a search that sums the same products in the
+// same order meets the key to the last bit. Loops over many colours hold on to the table.
+struct LuminanceKeyTable {
+    std::array<double, 256> linear{};
+
+    double keyOf(ColorValue color) const
+    {
+        return LuminanceKeyWeights[0] * linear[static_cast<std::size_t>(redOf(color))] +
+               LuminanceKeyWeights[1] * linear[static_cast<std::size_t>(greenOf(color))] +
+               LuminanceKeyWeights[2] * linear[static_cast<std::size_t>(blueOf(color))];
+    }
+};
+// Built on first use.
+const LuminanceKeyTable& luminanceKeyTable();
 
 // "4.47" for 447.
 std::string contrastText(int hundredths);

@@ -47,7 +47,8 @@ void checkSheetFormsReadBack(const BodyColorSet& colors)
         for (const std::string& text :
              {wholeCopyText(colors, true, names), customPropertiesText(colors, names)}) {
             const CssPasteResult r = readCssPaste(text);
-            check(r == expected, "the CSS and custom property forms read back",
+            check(r.kind == expected.kind && r.slotColors == expected.slotColors,
+                  "the CSS and custom property forms read back",
                   "\"" + escaped(text) + "\" gave " + describe(r));
         }
     }

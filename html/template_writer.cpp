@@ -115,36 +115,46 @@ std::vector<std::string> WriteTemplate(const TemplateInput& in, bool preview)
     return lines;
 }
 
-std::vector<std::string> WriteCssTemplate(const TemplateInput& in)
+namespace {
+
+// The body and link rules of one colour set, six lines.
+void appendCssRules(std::vector<std::string>& lines, const TemplateInput& in, const BodyColorSet& c)
 {
     // Names where chosen (other colours fall back to upper-case hex), else lower-case hex.
-    auto text = [&](ColorValue c) { return in.useNames ? WebColorName(c) : colorHexLower(c); };
-    const BodyColorSet& c = in.colors;
-
+    auto text = [&](ColorValue color) {
+        return in.useNames ? WebColorName(color) : colorHexLower(color);
+    };
     // With an image the background colour is left out of the rule altogether.
     const std::string background =
         in.hasBackground ? "  background: url(" + rewriteBackgroundPath(in.backgroundPath) + ");"
                          : "  background: " + text(c[BGCOLOR]) + ";";
+    lines.emplace_back("body {");
+    lines.push_back(background + " color: " + text(c[TEXT]) + "; }");
+    lines.push_back("A         { color: " + text(c[LINK]) + "; }");
+    lines.push_back("A:link    { color: " + text(c[LINK]) + "; }");
+    lines.push_back("A:visited { color: " + text(c[VLINK]) + "; }");
+    lines.push_back("A:active  { color: " + text(c[ALINK]) + "; }");
+}
 
-    std::vector<std::string> lines = {
-        "<HTML>",
-        "<HEAD>",
-        std::string(TitleLine),
-        "<STYLE type=\"text/css\">",
-        "<!--",
-        "body {",
-        background + " color: " + text(c[TEXT]) + "; }",
-        "A         { color: " + text(c[LINK]) + "; }",
-        "A:link    { color: " + text(c[LINK]) + "; }",
-        "A:visited { color: " + text(c[VLINK]) + "; }",
-        "A:active  { color: " + text(c[ALINK]) + "; }",
-        "-->",
-        "</STYLE>",
-        "</HEAD>",
-        "<BODY>",
-        "<P><CENTER><BR><BR>",
-    };
-    appendSamples(lines, c);
+} // namespace
+
+std::vector<std::string> WriteCssTemplate(const TemplateInput& in)
+{
+    std::vector<std::string> lines = {"<HTML>", "<HEAD>", std::string(TitleLine)};
+    // Tells the browser, before it paints, that the page draws in both schemes.
+    if (in.dark)
+        lines.emplace_back("<META NAME=\"color-scheme\" CONTENT=\"light dark\">");
+    lines.emplace_back("<STYLE type=\"text/css\">");
+    lines.emplace_back("<!--");
+    appendCssRules(lines, in, in.colors);
+    if (in.dark) {
+        lines.emplace_back("@media (prefers-color-scheme: dark) {");
+        appendCssRules(lines, in, *in.dark);
+        lines.emplace_back("}");
+    }
+    for (const char* line : {"-->", "</STYLE>", "</HEAD>", "<BODY>", "<P><CENTER><BR><BR>"})
+        lines.emplace_back(line);
+    appendSamples(lines, in.colors);
     lines.emplace_back("</CENTER></P>");
     lines.emplace_back("</BODY>");
     lines.emplace_back("</HTML>");

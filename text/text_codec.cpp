@@ -78,6 +78,13 @@ QString decodeFileText(const QByteArray& bytes)
     return decodeCp932(data);
 }
 
+QString decodeSheetText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? decodeCp932(bytes) : text;
+}
+
 QString decodeCp932(QByteArray data)
 {
     Converter cd("UTF-8", "CP932");

@@ -7,6 +7,14 @@
 
 std::optional<QString> readTextFile(const QString& path, QString* error)
 {
+    const std::optional<QByteArray> bytes = readFileBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    return decodeFileText(*bytes);
+}
+
+std::optional<QByteArray> readFileBytes(const QString& path, QString* error)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
@@ -19,7 +27,7 @@ std::optional<QString> readTextFile(const QString& path, QString* error)
             *error = file.errorString();
         return std::nullopt;
     }
-    return decodeFileText(bytes);
+    return bytes;
 }
 
 bool writeTextLines(const QString& path, const QStringList& lines, QString* error, WriteMode mode)

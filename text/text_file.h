@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+
+// Reads a whole file's bytes; nullopt and the reason when it cannot.
+std::optional<QByteArray> readFileBytes(const QString& path, QString* error);
 
 // Reads a whole text file (see decodeFileText); nullopt and the reason when it cannot.
 std::optional<QString> readTextFile(const QString& path, QString* error);

@@ -1,5 +1,7 @@
 #include "up_down.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
@@ -10,11 +12,49 @@ namespace {
 constexpr int RepeatDelayMs = 400; // first repeat after the press
 constexpr int RepeatIntervalMs = 60;
 
+// A reader announces the up-down as a spin button with its position.
+class UpDownAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit UpDownAccessible(TUpDown* upDown)
+        : QAccessibleWidget(upDown, QAccessible::SpinBox)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QVariant currentValue() const override { return upDown()->Position(); }
+    // The position follows its field; a reader moves it with the arrow keys as a user does.
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return upDown()->Max(); }
+    QVariant minimumValue() const override { return upDown()->Min(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    TUpDown* upDown() const { return static_cast<TUpDown*>(widget()); }
+};
+
+QAccessibleInterface* upDownAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TUpDown") && object && object->isWidgetType())
+        return new UpDownAccessible(static_cast<TUpDown*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 TUpDown::TUpDown(QWidget* parent)
     : QWidget(parent)
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(upDownAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(&m_repeat, &QTimer::timeout, this, &TUpDown::repeatStep);
@@ -38,7 +78,11 @@ void TUpDown::setMax(int max)
 
 void TUpDown::setPosition(int position)
 {
-    m_position = qBound(m_min, position, m_max);
+    const int next = qBound(m_min, position, m_max);
+    if (next == m_position)
+        return;
+    m_position = next;
+    announcePosition();
 }
 
 QSize TUpDown::sizeHint() const
@@ -56,6 +100,7 @@ void TUpDown::step(TUDBtnType button)
     if (next == m_position)
         return;
     m_position = next;
+    announcePosition();
     emit OnClick(button);
 }
 
@@ -148,4 +193,10 @@ void TUpDown::paintEvent(QPaintEvent*)
         focus.rect = rect().adjusted(2, 2, -2, -2);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+void TUpDown::announcePosition()
+{
+    QAccessibleValueChangeEvent changed(this, m_position);
+    QAccessible::updateAccessibility(&changed);
 }

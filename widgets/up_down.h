@@ -45,6 +45,7 @@ private:
     void repeatStep();
     void stopRepeat();
     QRect halfRect(Half half) const;
+    void announcePosition();
 
     int m_min = 0;
     int m_max = 100;

@@ -139,6 +139,18 @@ void SettingsStore::deleteKey(const QString& section, const QString& key)
     found->indexed = false;
 }
 
+void SettingsStore::deleteSection(const QString& section)
+{
+    const QString key = folded(section);
+    std::erase_if(m_sections, [&](const Section& s) { return folded(s.name) == key; });
+    m_sectionIndex.clear();
+    for (qsizetype i = 0; i < static_cast<qsizetype>(m_sections.size()); ++i) {
+        const QString name = folded(m_sections[static_cast<std::size_t>(i)].name);
+        if (!m_sectionIndex.contains(name))
+            m_sectionIndex.insert(name, i);
+    }
+}
+
 QStringList SettingsStore::listKeys(const QString& section) const
 {
     QStringList keys;

@@ -34,6 +34,9 @@ public:
     // a missing section is created at the end. The key is spelled as given here.
     void writeText(const QString& section, const QString& key, const QString& value);
     void deleteKey(const QString& section, const QString& key);
+    bool hasSection(const QString& section) const { return findSection(section) != nullptr; }
+    // Removes every section of that name with its lines.
+    void deleteSection(const QString& section);
     // Every line's key in order; a line without '=' lists as an empty key.
     QStringList listKeys(const QString& section) const;
     bool hasKey(const QString& section, const QString& key) const;

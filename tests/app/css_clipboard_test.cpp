@@ -1,7 +1,10 @@
 #include "window_fixture.h"
 
+#include "text_codec.h"
+
 #include <QAction>
 #include <QLabel>
+#include <QMimeData>
 #include <QRadioButton>
 
 namespace {
@@ -88,4 +91,79 @@ TEST_F(WindowTest, PasteCssReadsAColourAStyleSheetOrSaysThereIsNone)
                            QStringLiteral("Ok"), QStringLiteral("Exclamation")}));
     EXPECT_EQ(form->editColor(), edited);
     EXPECT_EQ(form->SlotColor(VLINK), rgbColor(255, 0, 0));
+}
+
+TEST_F(WindowTest, OpenCssReadsAFileOrADropAsPasteCssReadsTheClipboard)
+{
+    start();
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(QDir(folder()).filePath(QLatin1String(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    // UTF-8, and CP932 as the program's own templates are written.
+    const QString utf8 =
+        write("a.css", "/* \xE8\x83\x8C\xE6\x99\xAF */ body { background: #123456 }");
+    const QString cp932 =
+        write("b.html",
+              *encodeCp932(QStringLiteral("<!-- 背景 --><style>a:visited{color:#654321}</style>")));
+    const QString missing = QDir(folder()).filePath(QStringLiteral("missing.css"));
+    platform.openAnswers = {utf8, std::nullopt, missing};
+    QAction* open = find<QAction>("OpenCss");
+    open->trigger();
+    EXPECT_EQ(form->SlotColor(BGCOLOR), rgbColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(platform.callsOf(QStringLiteral("openFileName")).value(0).args.value(1),
+              QStringLiteral("CSS/HTML|*.css;*.html;*.htm|全てのファイル|*.*"));
+    const BodyColorSet before = form->bodyColors();
+    open->trigger(); // cancelled
+    open->trigger();
+    EXPECT_EQ(form->bodyColors(), before);
+    ASSERT_EQ(messageTexts().size(), 1);
+    EXPECT_TRUE(messageTexts().value(0).startsWith(
+        QStringLiteral("ファイルを開けませんでした。\n") + missing + u'\n'));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(cp932)});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // NOTE: QApplication delivers a drop only during a drag of its own; the window's handler
+    // is what this checks.
+    static_cast<QObject*>(form.get())->event(&drop);
+    EXPECT_EQ(form->SlotColor(VLINK), rgbColor(0x65, 0x43, 0x21));
+    EXPECT_EQ(form->SlotColor(BGCOLOR), rgbColor(0x12, 0x34, 0x56));
+}
+
+TEST_F(WindowTest, PasteCssOfASheetWithADarkSchemeSetsBothSetsAndWithoutOneTheShownSet)
+{
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("body { background: #fff; color: #111 }\n"
+                       "@media (prefers-color-scheme: dark) { body { background: #222; "
+                       "color: #eee } }"));
+    start(); // the pastes are enabled while the clipboard has text
+    const BodyColorSet start = form->bodyColors();
+    find<QAction>("PasteCss")->trigger();
+    const ColorSets& sets = form->colorSets();
+    EXPECT_EQ(sets.light(), (BodyColorSet{rgbColor(255, 255, 255), rgbColor(0x11, 0x11, 0x11),
+                                          start[LINK], start[VLINK], start[ALINK]}));
+    ASSERT_TRUE(sets.hasDark());
+    EXPECT_EQ((*sets.dark())[BGCOLOR], rgbColor(0x22, 0x22, 0x22));
+    EXPECT_EQ((*sets.dark())[TEXT], rgbColor(0xEE, 0xEE, 0xEE));
+    EXPECT_FALSE(sets.darkShown());
+
+    // Without a dark scheme only the shown set changes, here the dark one.
+    const BodyColorSet light = sets.light();
+    find<QAction>("DarkScheme")->trigger();
+    QGuiApplication::clipboard()->setText(QStringLiteral("a:visited { color: #123456 }"));
+    find<QAction>("PasteCss")->trigger();
+    EXPECT_EQ((*sets.dark())[VLINK], rgbColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(sets.light(), light);
+
+    // A page whose colours live in a linked sheet says which one.
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("<html lang=en><head><link rel=stylesheet href=\"site.css\"></head>"));
+    find<QAction>("PasteCss")->trigger();
+    EXPECT_EQ(messageTexts().value(0),
+              QStringLiteral("クリップボードにCSSの色が見つかりません。\n"
+                             "リンクされたスタイルシート (site.css) は読み込みません。"
+                             "そのファイルを開いてください。"));
 }

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
@@ -53,6 +54,7 @@ struct MenuRow {
 };
 
 const MenuRow kMenu[] = {
+    {"OpenCss", "CSS/HTMLを開く(&O)...", QKeySequence(Qt::CTRL | Qt::Key_O), false, true},
     {"LdBack", "背景画像...", {}, false, true},
     {"SaveAs", "ﾃﾝﾌﾟﾚｰﾄ保存", QKeySequence(Qt::CTRL | Qt::Key_S), false, true},
     {"Exit1", "終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_Q), false, true},
@@ -67,6 +69,9 @@ const MenuRow kMenu[] = {
     {"CopyOklch", "oklch()(&O)", {}, false, true},
     {"PasteCss", "CSSから貼り付け", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), false, false},
     {"CancelBG", "背景画像の解除", {}, false, false},
+    {"ApplyColor", "色を適用(&Y)", QKeySequence(Qt::CTRL | Qt::Key_Return), false, true},
+    {"PickNamed", "名前で色を選ぶ(&N)...", QKeySequence(Qt::CTRL | Qt::Key_P), false, true},
+    {"PickScreen", "スポイト(&S)", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), false, true},
     {"Hview", "HTMLﾌﾟﾚﾋﾞｭｰ(&H)", {}, false, true},
     {"Iview", "画像ﾌﾟﾚﾋﾞｭｰ(&I)", {}, false, false},
     {"Cusename", "ｶﾗｰ名の使用", {}, true, true},
@@ -150,6 +155,12 @@ TEST_F(WindowTest, EveryMenuItemHasItsCaptionShortcutAndStartState)
     EXPECT_EQ(titles, QStringList({QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("編集(&E)"),
                                    QStringLiteral("表示(&D)"), QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"),
                                    QStringLiteral("ヘルプ(&H)")}));
+    // The keyboard's items follow the layout's own, which keep their places.
+    QStringList edit;
+    for (QAction* item : find<QMenu>("Edit1")->actions())
+        edit << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
+    EXPECT_EQ(edit.join(' '), "Cundo Copy1 Acopy Paste1 - CopyVars CopyAs PasteCss - CancelBG - "
+                              "ApplyColor PickNamed PickScreen");
 }
 
 TEST_F(WindowTest, TabOrderFollowsTheLayout)

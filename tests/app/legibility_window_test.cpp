@@ -240,18 +240,30 @@ TEST_F(LegibilityTest, FixAllAppliesEachSlotWithItsUndo)
     EXPECT_EQ(form->bodyColors(), colors);
     EXPECT_FALSE(find<QAction>("Cundo")->isEnabled());
 
-    // A mid grey leaves no room at AA: nothing changes, and the box says so.
+    // A mid grey leaves no room at AA: the nearest background that does is offered, with
+    // its colours; Cancel changes nothing, OK applies each changed slot with its undo entry.
     form->SetSlotColor(BGCOLOR, rgbColor(0x77, 0x77, 0x77));
     const BodyColorSet grey = form->bodyColors();
+    platform.messageAnswers = {Platform::Answer::Cancel};
     QTest::mouseClick(window->FixAll, Qt::LeftButton);
     EXPECT_EQ(form->bodyColors(), grey);
     EXPECT_FALSE(find<QAction>("Cundo")->isEnabled());
+    QTest::mouseClick(window->FixAll, Qt::LeftButton);
     const auto boxes = platform.callsOf(QStringLiteral("messageBox"));
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_EQ(boxes[0].args,
-              (QStringList{"Pagetint",
-                           "この背景色では、7 つの組み合わせをすべて AA "
-                           "に届かせる文字色とリンク色がありません。背景色 (BGCOLOR) "
-                           "を変えてください。",
-                           "Ok", "Exclamation"}));
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_EQ(
+        boxes[1].args,
+        (QStringList{"Pagetint",
+                     "この背景色では、7 つの組み合わせをすべて AA に届かせる文字色とリンク色が"
+                     "ありません。背景色を #767676 に変えて、文字色とリンク色も合わせますか？",
+                     "OkCancel", "Question"}));
+    EXPECT_EQ(form->SlotColor(BGCOLOR), rgbColor(0x76, 0x76, 0x76));
+    for (int row = 0; row < LegibilityRowCount; ++row) {
+        const QString verdict =
+            window->findChild<QLabel*>(QStringLiteral("Verdict%1").arg(row))->text();
+        EXPECT_TRUE(verdict == u"AA" || verdict == u"AAA" || verdict == u"○") << row;
+    }
+    while (find<QAction>("Cundo")->isEnabled())
+        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->bodyColors(), grey);
 }

@@ -1,6 +1,8 @@
 #include "window_fixture.h"
 
+#include "click_panel.h"
 #include "int_edit.h"
+#include "legibility_fix.h"
 #include "secondary_windows.h"
 #include "settings_store.h"
 #include "text_codec.h"
@@ -16,6 +18,7 @@
 #include <QRandomGenerator>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -282,4 +285,106 @@ TEST_F(SchemeTest, NamesTheFileCannotKeepAreRefused)
     form.reset();
     start();
     EXPECT_EQ(listed(list()), QStringList({QString::fromUtf8("rené ✓")}));
+}
+
+namespace {
+
+bool allPairsPassAA(const BodyColorSet& colors)
+{
+    const LegibilityTable table = legibilityTable(colors);
+    return std::all_of(table.begin(), table.end(),
+                       [](const LegibilityRow& row) { return rowPasses(row, FixLevel::AA); });
+}
+
+} // namespace
+
+TEST_F(SchemeTest, TheDarkSetIsDerivedShownCopiedStoredAndBroughtBackWithItsScheme)
+{
+    start();
+    const BodyColorSet light = form->bodyColors();
+    QAction* dark = find<QAction>("DarkScheme");
+    dark->trigger();
+    ASSERT_TRUE(form->colorSets().darkShown());
+    const BodyColorSet night = form->bodyColors();
+    EXPECT_TRUE(allPairsPassAA(night));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral(" Pagetint - ダーク"));
+    find<QAction>("CopyVars")->trigger();
+    const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+    ASSERT_EQ(lines.size(), 23); // 22 lines, each ended by LF
+    EXPECT_EQ(lines.mid(0, 3),
+              (QStringList{":root {", "  color-scheme: light dark;", "  --bgcolor: #008080;"}));
+    EXPECT_EQ(
+        lines.mid(8, 3),
+        (QStringList{"@media (prefers-color-scheme: dark) {", "  :root {",
+                     "    --bgcolor: " + QString::fromStdString(colorHexLower(night[0])) + ";"}));
+    addScheme(QStringLiteral("Night"));
+    dark->trigger();
+    EXPECT_EQ(form->bodyColors(), light);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral(" Pagetint"));
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(readAll(settingsPath()).contains("[Color Set Dark]\r\nNight="));
+
+    // The next start brings both sets back with the light one shown; a scheme without a dark
+    // set takes it away, and choosing the one with it brings it back.
+    start();
+    EXPECT_EQ(form->colorSets().dark(), night);
+    EXPECT_FALSE(form->colorSets().darkShown());
+    EXPECT_EQ(form->bodyColors(), light);
+    find<QAction>("DarkDelete")->trigger();
+    EXPECT_FALSE(form->colorSets().hasDark());
+    EXPECT_FALSE(find<QAction>("DarkDelete")->isEnabled());
+    addScheme(QStringLiteral("Day"));
+    for (const auto& [index, expected] : {std::pair{0, std::optional(night)}, {1, {}}}) {
+        list()->setCurrentIndex(index);
+        emit list()->activated(index);
+        EXPECT_EQ(form->colorSets().dark(), expected) << index;
+    }
+}
+
+TEST_F(SchemeTest, UndoShowsTheSetItsEntryBelongsTo)
+{
+    start();
+    const BodyColorSet light = form->bodyColors();
+    const auto apply = [&](int slot, ColorValue color) {
+        form->SelectSlot(slot);
+        form->SetEditColor(color);
+        QTest::mouseClick(find<ClickPanel>("ColBox"), Qt::LeftButton);
+    };
+    apply(BGCOLOR, rgbColor(255, 0, 0));
+    QAction* dark = find<QAction>("DarkScheme");
+    dark->trigger();
+    const BodyColorSet night = form->bodyColors();
+    apply(TEXT, rgbColor(0, 0, 255));
+    dark->trigger();
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(form->colorSets().darkShown());
+    EXPECT_EQ(form->bodyColors(), night);
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(form->colorSets().darkShown());
+    EXPECT_EQ(form->bodyColors(), light);
+    EXPECT_FALSE(find<QAction>("Cundo")->isEnabled());
+}
+
+TEST_F(SchemeTest, DarkLinesOfGoneSchemesOrDamagedValuesAreNeitherLoadedNorWrittenBack)
+{
+    const struct {
+        const char* dark;    // the file's dark section
+        const char* written; // what close writes of it
+        bool loaded;         // the exit colours come with a dark set
+    } rows[] = {
+        {"[Color Set Dark]\r\nSea=5,4,3,2,1\r\nGone=5,4,3,2,1\r\n_lastend_=1,2,3\r\n",
+         "[Color Set Dark]\r\nSea=5,4,3,2,1\r\n\r\n", false},
+        {"[Color Set Dark]\r\nGone=5,4,3,2,1\r\n_lastend_=9,9,9,9,9x\r\n", "", false},
+        {"[Color Set Dark]\r\n_lastend_=9,9,9,9,9\r\n",
+         "[Color Set Dark]\r\n_lastend_=9,9,9,9,9\r\n\r\n", true},
+    };
+    const QByteArray schemes = "[Color Set]\r\nSea=1,2,3,4,5\r\n_lastend_=6,7,8,9,10\r\n\r\n";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.dark);
+        startWith(schemes + row.dark);
+        EXPECT_EQ(form->colorSets().hasDark(), row.loaded);
+        EXPECT_TRUE(form->close());
+        const QByteArray written = readAll(settingsPath());
+        EXPECT_EQ(written.left(written.indexOf("[Options]")), schemes + row.written);
+    }
 }

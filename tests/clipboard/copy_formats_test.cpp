@@ -1,4 +1,5 @@
 #include "copy_formats.h"
+#include "css_copy_forms.h"
 
 #include <gtest/gtest.h>
 
@@ -93,4 +94,29 @@ TEST(CopyFormats, SingleColourCopyCoversEveryFlagCombination)
         EXPECT_EQ(singleColorCopyText(c.color, true, false), c.name);
         EXPECT_EQ(singleColorCopyText(c.color, true, true), std::string("\"") + c.name + "\"");
     }
+}
+
+TEST(CopyFormats, CustomPropertiesWithAndWithoutADarkSet)
+{
+    const BodyColorSet light = {0x808000, 0xFFFFFF, 0xFF0000, 0xFFFF00, 0xFF00FF};
+    const BodyColorSet dark = {0x343400, 0xF7FFFD, 0xEE9268, 0x9E9F5F, 0xC27AC5};
+    const std::string rules = "body { background: var(--bgcolor); color: var(--text); }\n"
+                              "A         { color: var(--link); }\n"
+                              "A:link    { color: var(--link); }\n"
+                              "A:visited { color: var(--vlink); }\n"
+                              "A:active  { color: var(--alink); }\n";
+    const std::string lightRoot = "  --bgcolor: #008080;\n  --text: #ffffff;\n"
+                                  "  --link: #0000ff;\n  --vlink: #00ffff;\n  --alink: #ff00ff;\n";
+    EXPECT_EQ(customPropertiesText(light, false), ":root {\n" + lightRoot + "}\n" + rules);
+    EXPECT_EQ(customPropertiesText(light, false, std::nullopt), customPropertiesText(light, false));
+    EXPECT_EQ(customPropertiesText(light, false, dark),
+              ":root {\n  color-scheme: light dark;\n" + lightRoot +
+                  "}\n"
+                  "@media (prefers-color-scheme: dark) {\n"
+                  "  :root {\n"
+                  "    --bgcolor: #003434;\n    --text: #fdfff7;\n    --link: #6892ee;\n"
+                  "    --vlink: #5f9f9e;\n    --alink: #c57ac2;\n"
+                  "  }\n"
+                  "}\n" +
+                  rules);
 }

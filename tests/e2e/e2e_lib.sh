@@ -101,6 +101,20 @@ start_display() {
     export QT_QPA_PLATFORM=xcb
 }
 
+# start_session_bus CONFIG: a private session bus for the rest of the script.
+start_session_bus() {
+    local deadline=$(($(now_ms) + 10000))
+    command -v dbus-daemon >/dev/null || fail "dbus-daemon is missing (scripts/test installs it)"
+    : >"$E2E_WORK/bus"
+    dbus-daemon --config-file="$1" --nofork --print-address=3 3>"$E2E_WORK/bus" 2>"$E2E_WORK/bus.log" &
+    until grep -q '^unix:' "$E2E_WORK/bus"; do
+        [ "$(now_ms)" -lt "$deadline" ] || fail "dbus-daemon gave no address within 10 s"
+        sleep 0.02
+    done
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_WORK/bus")
+    export DBUS_SESSION_BUS_ADDRESS
+}
+
 # launch [VAR=value...]: starts APP in the background with extra environment; sets PID and
 # LAUNCHED_MS.
 launch() {

@@ -8,20 +8,10 @@
 
 e2e_setup "$1"
 readonly FAKE_PORTAL=$2 BUS_CONFIG=$3
-command -v dbus-daemon >/dev/null || fail "dbus-daemon is missing (scripts/test installs it)"
 [ -x "$FAKE_PORTAL" ] || fail "no stand-in portal at '$FAKE_PORTAL'"
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE
 start_display
-
-: >"$E2E_WORK/bus"
-dbus-daemon --config-file="$BUS_CONFIG" --nofork --print-address=3 3>"$E2E_WORK/bus" 2>"$E2E_WORK/bus.log" &
-deadline=$(($(now_ms) + 10000))
-until grep -q '^unix:' "$E2E_WORK/bus"; do
-    [ "$(now_ms)" -lt "$deadline" ] || fail "dbus-daemon gave no address within 10 s"
-    sleep 0.02
-done
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_WORK/bus")
-export DBUS_SESSION_BUS_ADDRESS
+start_session_bus "$BUS_CONFIG"
 PORTAL_LOG=$E2E_WORK/portal.log
 PORTAL_PID=
 

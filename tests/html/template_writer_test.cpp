@@ -23,7 +23,7 @@ std::string joined(const std::vector<std::string>& lines)
 
 TemplateInput input(bool useNames, bool background, bool bold = false, bool italic = false)
 {
-    return {kColors, useNames, background, background ? kTilePath : "", bold, italic};
+    return {kColors, useNames, background, background ? kTilePath : "", bold, italic, {}};
 }
 
 // Pieces of the expected pages, written out by hand.
@@ -135,12 +135,12 @@ TEST(TemplateWriter, CssStyleLinesFollowTheirOwnColours)
         std::vector<std::string> styleLines;
     } cases[] = {
         {"black text, image",
-         {{0xFFFFFF, 0, 0, 0, 0}, false, true, kTilePath},
+         {{0xFFFFFF, 0, 0, 0, 0}, false, true, kTilePath, false, false, {}},
          {"  background: url(/D|/pics/tile.png); color: #000000; }",
           "A         { color: #000000; }", "A:link    { color: #000000; }",
           "A:visited { color: #000000; }", "A:active  { color: #000000; }"}},
         {"named colours",
-         {{0xFFFFFF, 0, 0xD2FAFA, 0x800080, 0x0000FF}, true, false, ""},
+         {{0xFFFFFF, 0, 0xD2FAFA, 0x800080, 0x0000FF}, true, false, "", false, false, {}},
          {"  background: white; color: black; }", "A         { color: lightgoldenrodyellow; }",
           "A:link    { color: lightgoldenrodyellow; }", "A:visited { color: purple; }",
           "A:active  { color: red; }"}},
@@ -242,4 +242,25 @@ TEST(TemplateWriter, BackgroundFileOfAnyNameIsTheOneThePageLoads)
     in.backgroundPath = dir.filePath(QStringLiteral("plain-name_1.png")).toStdString();
     EXPECT_EQ(between(WriteCssTemplate(in)[6], "url(", ')'), in.backgroundPath)
         << "an ordinary path keeps its bytes";
+}
+
+TEST(TemplateWriter, CssPageWithADarkSetAddsTheSchemeLineAndADarkBlock)
+{
+    TemplateInput in = input(false, false);
+    in.dark = BodyColorSet{0x202020, 0xE0E0E0, 0xFFA050, 0xC080FF, 0x8080FF};
+    const std::string darkRules = "@media (prefers-color-scheme: dark) {\nbody {\n"
+                                  "  background: #202020; color: #e0e0e0; }\n"
+                                  "A         { color: #50a0ff; }\nA:link    { color: #50a0ff; }\n"
+                                  "A:visited { color: #ff80c0; }\nA:active  { color: #ff8080; }\n"
+                                  "}\n";
+    const std::string light = cssPage("  background: #ffffee; color: #333333; }", kCssHexRules);
+    const std::string::size_type style = light.find("<STYLE");
+    const std::string::size_type end = light.find("-->");
+    const auto lines = WriteCssTemplate(in);
+    EXPECT_EQ(lines.size(), 36u);
+    EXPECT_EQ(joined(lines), light.substr(0, style) +
+                                 "<META NAME=\"color-scheme\" CONTENT=\"light dark\">\n" +
+                                 light.substr(style, end - style) + darkRules + light.substr(end));
+    // The BODY-attribute pages write the colours they are given and nothing of the dark set.
+    EXPECT_EQ(WriteTemplate(in, false), WriteTemplate(input(false, false), false));
 }
