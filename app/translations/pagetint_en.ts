@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>DarkTexts</name>
+    <message>
+        <source>ダーク配色(&amp;N)</source>
+        <translation>&amp;Dark Scheme</translation>
+    </message>
+    <message>
+        <source>ダーク配色を削除</source>
+        <translation>Delete Dark Scheme</translation>
+    </message>
+    <message>
+        <source>ダーク</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>ダーク配色を削除しますか？</source>
+        <translation>Delete the dark scheme?</translation>
+    </message>
+    <message>
+        <source>AAA ですべての組み合わせを満たすダーク配色はありません。AA で作成しました。</source>
+        <translation>No dark scheme meets AAA for every pair, so it was made for AA.</translation>
+    </message>
+</context>
+<context>
     <name>DialogTexts</name>
     <message>
         <source> 色セット登録名の入力</source>
@@ -54,6 +77,18 @@
     <message>
         <source>HTML file|*.htm;*.html;*.chtml|全てのファイル|*.*</source>
         <translation>HTML files|*.htm;*.html;*.chtml|All files|*.*</translation>
+    </message>
+    <message>
+        <source>色セット登録名</source>
+        <translation>Scheme name</translation>
+    </message>
+    <message>
+        <source>CSS/HTMLファイルを開く</source>
+        <translation>Open a CSS or HTML File</translation>
+    </message>
+    <message>
+        <source>CSS/HTML|*.css;*.html;*.htm|全てのファイル|*.*</source>
+        <translation>CSS/HTML|*.css;*.html;*.htm|All files|*.*</translation>
     </message>
 </context>
 <context>
@@ -156,6 +191,18 @@
     <message>
         <source>1色覚シミュレーション</source>
         <translation>Achromat Simulation</translation>
+    </message>
+    <message>
+        <source>この背景色では、7 つの組み合わせをすべて %2 に届かせる文字色とリンク色がありません。背景色を %1 に変えて、文字色とリンク色も合わせますか？</source>
+        <translation>With this background color, no text and link colors bring all 7 pairs up to %2. Change the background color to %1 and adjust the text and link colors to it?</translation>
+    </message>
+    <message>
+        <source>%1 (%2 / %3) コントラスト比 %4 %5</source>
+        <translation>%1 (%2 / %3) contrast ratio %4 %5</translation>
+    </message>
+    <message>
+        <source>%1 の候補 %2 を編集中の色にする</source>
+        <translation>Make the suggestion %2 for %1 the editor color</translation>
     </message>
 </context>
 <context>
@@ -349,6 +396,89 @@
     <message>
         <source>Undoバッファが取得できませんでした</source>
         <translation>The undo buffer could not be allocated.</translation>
+    </message>
+    <message>
+        <source>CSS/HTMLを開く(&amp;O)...</source>
+        <translation>&amp;Open CSS/HTML...</translation>
+    </message>
+    <message>
+        <source>ファイルにCSSの色が見つかりません。</source>
+        <translation>No CSS color was found in the file.</translation>
+    </message>
+    <message>
+        <source>リンクされたスタイルシート (%1) は読み込みません。そのファイルを開いてください。</source>
+        <translation>The linked style sheet (%1) is not read. Please open that file instead.</translation>
+    </message>
+    <message>
+        <source>ファイルを開けませんでした。</source>
+        <translation>The file could not be opened.</translation>
+    </message>
+    <message>
+        <source>赤 (R)</source>
+        <translation>Red (R)</translation>
+    </message>
+    <message>
+        <source>緑 (G)</source>
+        <translation>Green (G)</translation>
+    </message>
+    <message>
+        <source>青 (B)</source>
+        <translation>Blue (B)</translation>
+    </message>
+    <message>
+        <source>スポイト</source>
+        <translation>Eyedropper</translation>
+    </message>
+    <message>
+        <source>画面の色を取ります (キーボードからは Ctrl+Shift+E)</source>
+        <translation>Picks a color from the screen (from the keyboard: Ctrl+Shift+E)</translation>
+    </message>
+    <message>
+        <source>パレット</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>139 の名前付きの色 (キーボードからは Ctrl+P で名前で選べます)</source>
+        <translation>The 139 named colors (from the keyboard, Ctrl+P picks one by name)</translation>
+    </message>
+    <message>
+        <source>編集中の色</source>
+        <translation>Editor color</translation>
+    </message>
+    <message>
+        <source>背景色 BGCOLOR</source>
+        <translation>Background color BGCOLOR</translation>
+    </message>
+    <message>
+        <source>色の種類 TYPE</source>
+        <translation>Color slot TYPE</translation>
+    </message>
+    <message>
+        <source>色を適用(&amp;Y)</source>
+        <translation>Appl&amp;y Color</translation>
+    </message>
+    <message>
+        <source>名前で色を選ぶ(&amp;N)...</source>
+        <translation>Pick Color by &amp;Name...</translation>
+    </message>
+    <message>
+        <source>スポイト(&amp;S)</source>
+        <translation>Pick from &amp;Screen</translation>
+    </message>
+</context>
+<context>
+    <name>NamedColorTexts</name>
+    <message>
+        <source>名前で色を選ぶ</source>
+        <translation>Pick Color by Name</translation>
+    </message>
+    <message>
+        <source>色の名前または #RRGGBB</source>
+        <translation>Color name or #RRGGBB</translation>
+    </message>
+    <message>
+        <source>名前付きの色</source>
+        <translation>Named colors</translation>
     </message>
 </context>
 <context>
