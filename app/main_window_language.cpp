@@ -18,7 +18,7 @@ void TForm1::buildLanguageMenu(QMenu* option)
     m_languageGroup = new QActionGroup(menu);
     const std::pair<const char*, QString> items[] = {
         {"LanguageAuto", MainTexts::LanguageAutomatic()},
-        {"LanguageJa", MainTexts::LanguageJapanese},
+        {"LanguageJa", MainTexts::LanguageJapanese()},
         {"LanguageEn", MainTexts::LanguageEnglish},
     };
     for (int value = 0; value < 3; ++value) {

@@ -188,8 +188,9 @@ inline QString About1()
     return QCoreApplication::translate("MainTexts", "ﾊﾞｰｼﾞｮﾝ(&A)");
 }
 
-// The language menu names itself and its languages so that whoever cannot read the
-// interface's present language still finds their own.
+// In Japanese the language menu also names itself and English in English, so that whoever
+// cannot read Japanese still finds their way out; in English every word is English, for a
+// screen reader's English voice reads no kanji.
 inline QString LanguageMenu()
 {
     return QCoreApplication::translate("MainTexts", "言語 / Language");
@@ -198,7 +199,10 @@ inline QString LanguageAutomatic()
 {
     return QCoreApplication::translate("MainTexts", "自動");
 }
-inline const QString LanguageJapanese = QStringLiteral("日本語");
+inline QString LanguageJapanese()
+{
+    return QCoreApplication::translate("MainTexts", "日本語");
+}
 inline const QString LanguageEnglish = QStringLiteral("English");
 inline QString LanguageAtNextStart()
 {

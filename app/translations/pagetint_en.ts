@@ -371,7 +371,11 @@
     </message>
     <message>
         <source>言語 / Language</source>
-        <translation>言語 / Language</translation>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>Japanese</translation>
     </message>
     <message>
         <source>自動</source>
