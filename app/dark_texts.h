@@ -1,13 +1,29 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The texts of the dark scheme's commands.
 namespace DarkTexts {
-inline const QString DarkScheme = QStringLiteral("ダーク配色(&N)");
-inline const QString DarkDelete = QStringLiteral("ダーク配色を削除");
-inline const QString TitleDark = QStringLiteral("ダーク");
-inline const QString ConfirmDelete = QStringLiteral("ダーク配色を削除しますか？");
-inline const QString NoDarkAtLevel =
-    QStringLiteral("AAA ですべての組み合わせを満たすダーク配色はありません。AA で作成しました。");
+inline QString DarkScheme()
+{
+    return QCoreApplication::translate("DarkTexts", "ダーク配色(&N)");
+}
+inline QString DarkDelete()
+{
+    return QCoreApplication::translate("DarkTexts", "ダーク配色を削除");
+}
+inline QString TitleDark()
+{
+    return QCoreApplication::translate("DarkTexts", "ダーク");
+}
+inline QString ConfirmDelete()
+{
+    return QCoreApplication::translate("DarkTexts", "ダーク配色を削除しますか？");
+}
+inline QString NoDarkAtLevel()
+{
+    return QCoreApplication::translate(
+        "DarkTexts", "AAA ですべての組み合わせを満たすダーク配色はありません。AA で作成しました。");
+}
 } // namespace DarkTexts

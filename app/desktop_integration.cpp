@@ -26,10 +26,10 @@ QIcon programWindowIcon(const QString& executablePath)
     return QIcon::fromTheme(appId(), Resources::programIcon());
 }
 
-bool installQtTranslation(QCoreApplication& app)
+bool installQtTranslation(QCoreApplication& app, const QString& language)
 {
     auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_ja"),
+    if (!translator->load(QStringLiteral("qtbase_") + language,
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;

@@ -12,6 +12,6 @@ QString appId();
 // the menu entry, or the user's theme's own), else the built-in picture.
 QIcon programWindowIcon(const QString& executablePath);
 
-// Qt's own Japanese texts for its dialogs and standard buttons, whatever the locale, since
-// the rest of the interface is Japanese. False when the translation is not installed.
-bool installQtTranslation(QCoreApplication& app);
+// Qt's own texts for its dialogs and standard buttons in the interface's language ("ja",
+// "en"), whatever the locale says. False when the translation is not installed.
+bool installQtTranslation(QCoreApplication& app, const QString& language = QStringLiteral("ja"));

@@ -6,14 +6,14 @@
 TDM::TDM(Platform& platform)
     : m_platform(platform)
 {
-    OpenDialog.title = DialogTexts::OpenTitle;
-    OpenDialog.filter = DialogTexts::OpenFilter;
+    OpenDialog.title = DialogTexts::OpenTitle();
+    OpenDialog.filter = DialogTexts::OpenFilter();
     OpenDialog.fileMustExist = true;
-    CssOpenDialog.title = DialogTexts::CssOpenTitle;
-    CssOpenDialog.filter = DialogTexts::CssOpenFilter;
+    CssOpenDialog.title = DialogTexts::CssOpenTitle();
+    CssOpenDialog.filter = DialogTexts::CssOpenFilter();
     CssOpenDialog.fileMustExist = true;
-    SaveDialog.title = DialogTexts::SaveTitle;
-    SaveDialog.filter = DialogTexts::SaveFilter;
+    SaveDialog.title = DialogTexts::SaveTitle();
+    SaveDialog.filter = DialogTexts::SaveFilter();
     SaveDialog.defaultSuffix = DialogTexts::SaveDefaultExt;
     SaveDialog.confirmOverwrite = true;
     FontDialogFont = QFont(MainTexts::UiFontFamily);

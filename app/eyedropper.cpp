@@ -31,7 +31,7 @@ Eyedropper::Eyedropper(TForm1& form, Platform& platform)
 void Eyedropper::start()
 {
     if (!m_loupe)
-        m_loupe = new Loupe(&m_form, MainTexts::LoupeTitle, MainTexts::GothicFamily);
+        m_loupe = new Loupe(&m_form, MainTexts::LoupeTitle(), MainTexts::GothicFamily);
     m_colorBefore = m_form.editColor();
     m_pendingBefore = m_form.colorPending();
     const ScreenLayout layout = m_platform.screenLayout();

@@ -1,5 +1,8 @@
 #include "file_paths.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 // MulDiv: a * b / c rounded half away from zero.
@@ -9,6 +12,8 @@ int mulDiv(int a, int b, int c)
     const long long half = c / 2;
     return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
 }
+
+const QString UserSettingsFile = QStringLiteral("pagetint/pagetint.ini");
 
 } // namespace
 
@@ -29,4 +34,20 @@ int pointsFromPixels(int pixels)
 int pixelsFromPoints(int points)
 {
     return mulDiv(points, 96, 72);
+}
+
+SettingsFacts observeSettingsPlaces(const QString& executable, const QString& configFolder)
+{
+    SettingsFacts facts;
+    facts.besideExecutable = replaceExtension(executable, QStringLiteral(".ini"));
+    const QFileInfo beside(facts.besideExecutable);
+    facts.besideExists = beside.exists();
+    facts.besideReadable = beside.isReadable();
+    facts.besideWritable = beside.isWritable();
+    facts.folderWritable = QFileInfo(beside.absolutePath()).isWritable();
+    if (!configFolder.isEmpty()) {
+        facts.userFile = QDir(configFolder).filePath(UserSettingsFile);
+        facts.userFileExists = QFileInfo::exists(facts.userFile);
+    }
+    return facts;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings_place.h"
+
 #include <QString>
 
 // A path with the extension of its file name replaced by ext (".ini", ".chm");
@@ -15,3 +17,7 @@ constexpr int centredLabelLeft(int clientWidth, int labelWidth)
 {
     return (clientWidth - labelWidth) / 2 + 4;
 }
+
+// The places the settings file can live, as they are now: the one beside the executable
+// and the user's own in configFolder (none when it is empty).
+SettingsFacts observeSettingsPlaces(const QString& executable, const QString& configFolder);

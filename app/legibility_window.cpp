@@ -69,7 +69,7 @@ LegibilityWindow::LegibilityWindow(const BodyColorSet& colors, QWidget* parent)
     , m_colors(colors)
 {
     setObjectName(QStringLiteral("LegibilityForm"));
-    setWindowTitle(LegibilityTexts::Caption);
+    setWindowTitle(LegibilityTexts::Caption());
     // NOTE: a window does not take its parent's font, so it names the program's own; and
     // it keeps the light palette of the program's other windows.
     setFont(uiFont());
@@ -129,7 +129,8 @@ void LegibilityWindow::buildRow(QGridLayout* grid, int index)
 void LegibilityWindow::reserveRoom(QGridLayout* grid)
 {
     grid->setColumnMinimumWidth(5, fontMetrics().horizontalAdvance(QStringLiteral("21.00")));
-    grid->setColumnMinimumWidth(6, fontMetrics().horizontalAdvance(QStringLiteral("AA大")));
+    grid->setColumnMinimumWidth(
+        6, fontMetrics().horizontalAdvance(LegibilityTexts::VerdictText(Verdict::AALarge)));
     QToolButton* first = m_rows[0].suggestion;
     first->setIcon(swatchIcon(0));
     first->setText(QStringLiteral("#DDDDDD"));
@@ -140,18 +141,18 @@ void LegibilityWindow::reserveRoom(QGridLayout* grid)
 
 QLayout* LegibilityWindow::buildButtons()
 {
-    FixAA = new QRadioButton(LegibilityTexts::FixAA, this);
+    FixAA = new QRadioButton(LegibilityTexts::FixAA(), this);
     FixAA->setObjectName(QStringLiteral("FixAA"));
     FixAA->setChecked(true);
-    FixAAA = new QRadioButton(LegibilityTexts::FixAAA, this);
+    FixAAA = new QRadioButton(LegibilityTexts::FixAAA(), this);
     FixAAA->setObjectName(QStringLiteral("FixAAA"));
     auto* levels = new QButtonGroup(this);
     levels->addButton(FixAA);
     levels->addButton(FixAAA);
-    FixAll = new QPushButton(LegibilityTexts::FixAll, this);
+    FixAll = new QPushButton(LegibilityTexts::FixAll(), this);
     FixAll->setObjectName(QStringLiteral("FixAll"));
     FixAll->setAutoDefault(false);
-    CopyBtn = new QPushButton(LegibilityTexts::Copy, this);
+    CopyBtn = new QPushButton(LegibilityTexts::Copy(), this);
     CopyBtn->setObjectName(QStringLiteral("CopyBtn"));
     CopyBtn->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
@@ -204,9 +205,7 @@ void LegibilityWindow::refresh()
         fillSwatch(row.backgroundSwatch, data.backgroundColor);
         row.backgroundHex->setText(QString::fromStdString(colorHex(data.backgroundColor)));
         row.ratio->setText(QString::fromStdString(contrastText(data.hundredths)));
-        const std::string_view verdict = verdictText(data.verdict);
-        row.verdict->setText(
-            QString::fromUtf8(verdict.data(), static_cast<qsizetype>(verdict.size())));
+        row.verdict->setText(LegibilityTexts::VerdictText(data.verdict));
     }
     showSuggestions();
     m_stale = false;
@@ -223,11 +222,11 @@ void LegibilityWindow::showSuggestions()
         if (suggestion) {
             button->setIcon(swatchIcon(*suggestion));
             button->setText(QString::fromStdString(colorHex(*suggestion)));
-            button->setToolTip(LegibilityTexts::SuggestionTip);
+            button->setToolTip(LegibilityTexts::SuggestionTip());
         } else {
             button->setIcon(QIcon());
-            button->setText(LegibilityTexts::NoSuggestion);
-            button->setToolTip(LegibilityTexts::NoSuggestionTip);
+            button->setText(LegibilityTexts::NoSuggestion());
+            button->setToolTip(LegibilityTexts::NoSuggestionTip());
         }
     }
     describeRows();

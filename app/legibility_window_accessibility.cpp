@@ -9,33 +9,24 @@
 #include <QLabel>
 #include <QToolButton>
 
-namespace {
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 void LegibilityWindow::describeRows()
 {
     for (std::size_t i = 0; i < m_table.size(); ++i) {
         const LegibilityRow& data = m_table[i];
         RowWidgets& row = m_rows[i];
-        row.pair->setAccessibleName(LegibilityTexts::RowAccessible.arg(
+        row.pair->setAccessibleName(LegibilityTexts::RowAccessible().arg(
             QString::fromStdString(legibilityPairName(data)),
             QString::fromStdString(colorHex(data.foregroundColor)),
             QString::fromStdString(colorHex(data.backgroundColor)),
             QString::fromStdString(contrastText(data.hundredths)),
-            fromView(verdictText(data.verdict))));
+            LegibilityTexts::VerdictText(data.verdict)));
         if (const std::optional<ColorValue>& suggestion = m_suggestions[i]) {
             describeColor(row.suggestion, *suggestion);
-            row.suggestion->setAccessibleName(LegibilityTexts::SuggestionAccessible.arg(
+            row.suggestion->setAccessibleName(LegibilityTexts::SuggestionAccessible().arg(
                 MainTexts::SlotNames[data.foreground], row.suggestion->accessibleDescription()));
         } else {
-            row.suggestion->setAccessibleName(LegibilityTexts::NoSuggestion);
-            row.suggestion->setAccessibleDescription(LegibilityTexts::NoSuggestionTip);
+            row.suggestion->setAccessibleName(LegibilityTexts::NoSuggestion());
+            row.suggestion->setAccessibleDescription(LegibilityTexts::NoSuggestionTip());
         }
     }
 }

@@ -4,9 +4,12 @@
 #include "error_box.h"
 #include "instance_activation.h"
 #include "instance_lock.h"
+#include "language.h"
 #include "main_window.h"
 #include "qt_platform.h"
 #include "texts.h"
+
+#include <QLocale>
 
 #include <exception>
 #include <iostream>
@@ -33,7 +36,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(Texts::AppTitle);
     // Lets the task bar match the window to the desktop entry and its icon.
     QGuiApplication::setDesktopFileName(appId());
-    installQtTranslation(app);
+    const QString language = chooseLanguage(storedLanguageOption(platform),
+                                            QLocale::system().uiLanguages(), translatedLanguages());
+    if (language != QLatin1String("ja"))
+        installProgramTranslation(app, language);
+    installQtTranslation(app, language);
     std::unique_ptr<TForm1> form;
     try {
         form = std::make_unique<TForm1>(platform);

@@ -31,6 +31,30 @@
 #include <QSlider>
 #include <QToolButton>
 
+namespace {
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const QString& title)
+{
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                 const QKeySequence& key = {}, bool checkable = false)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(key);
+    action->setCheckable(checkable);
+    // The menu takes its shortcuts before the focused control does.
+    action->setShortcutContext(Qt::WindowShortcut);
+    return action;
+}
+
+} // namespace
+
 TForm1::TForm1(Platform& platform, QWidget* parent)
     : QMainWindow(parent)
     , m_platform(platform)
@@ -52,81 +76,67 @@ void TForm1::buildMenu()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    auto menu = [&](const char* name, const QString& title) {
-        QMenu* m = bar->addMenu(title);
-        m->setObjectName(QLatin1String(name));
-        m->menuAction()->setObjectName(QLatin1String(name));
-        return m;
-    };
-    auto item = [&](QMenu* m, const char* name, const QString& caption,
-                    const QKeySequence& key = {}, bool checkable = false) {
-        QAction* action = m->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(key);
-        action->setCheckable(checkable);
-        // The menu takes its shortcuts before the focused control does.
-        action->setShortcutContext(Qt::WindowShortcut);
-        return action;
-    };
-
-    QMenu* file = menu("File1", MainTexts::FileMenu);
-    OpenCss = item(file, "OpenCss", MainTexts::OpenCss, QKeySequence(Qt::CTRL | Qt::Key_O));
-    LdBack = item(file, "LdBack", MainTexts::LdBack);
-    SaveAs = item(file, "SaveAs", MainTexts::SaveAs, QKeySequence(Qt::CTRL | Qt::Key_S));
+    QMenu* file = addMenu(bar, "File1", MainTexts::FileMenu());
+    OpenCss = addItem(file, "OpenCss", MainTexts::OpenCss(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    LdBack = addItem(file, "LdBack", MainTexts::LdBack());
+    SaveAs = addItem(file, "SaveAs", MainTexts::SaveAs(), QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
-    Exit1 = item(file, "Exit1", MainTexts::Exit1, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    Exit1 = addItem(file, "Exit1", MainTexts::Exit1(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* edit = menu("Edit1", MainTexts::EditMenu);
-    Cundo = item(edit, "Cundo", MainTexts::Cundo, QKeySequence(Qt::CTRL | Qt::Key_Z));
-    Copy1 = item(edit, "Copy1", MainTexts::Copy1, QKeySequence(Qt::CTRL | Qt::Key_C));
-    Acopy = item(edit, "Acopy", MainTexts::Acopy, QKeySequence(Qt::CTRL | Qt::Key_A));
-    Paste1 = item(edit, "Paste1", MainTexts::Paste1, QKeySequence(Qt::CTRL | Qt::Key_V));
+    QMenu* edit = addMenu(bar, "Edit1", MainTexts::EditMenu());
+    Cundo = addItem(edit, "Cundo", MainTexts::Cundo(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Copy1 = addItem(edit, "Copy1", MainTexts::Copy1(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    Acopy = addItem(edit, "Acopy", MainTexts::Acopy(), QKeySequence(Qt::CTRL | Qt::Key_A));
+    Paste1 = addItem(edit, "Paste1", MainTexts::Paste1(), QKeySequence(Qt::CTRL | Qt::Key_V));
     edit->addSeparator();
-    CopyVars =
-        item(edit, "CopyVars", MainTexts::CopyVars, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    QMenu* copyAs = edit->addMenu(MainTexts::CopyAs);
+    CopyVars = addItem(edit, "CopyVars", MainTexts::CopyVars(),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    QMenu* copyAs = edit->addMenu(MainTexts::CopyAs());
     copyAs->setObjectName(QStringLiteral("CopyAs"));
     copyAs->menuAction()->setObjectName(QStringLiteral("CopyAs"));
-    CopyRgb = item(copyAs, "CopyRgb", MainTexts::CopyRgb);
-    CopyHsl = item(copyAs, "CopyHsl", MainTexts::CopyHsl);
-    CopyOklch = item(copyAs, "CopyOklch", MainTexts::CopyOklch);
-    PasteCss =
-        item(edit, "PasteCss", MainTexts::PasteCss, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    CopyRgb = addItem(copyAs, "CopyRgb", MainTexts::CopyRgb);
+    CopyHsl = addItem(copyAs, "CopyHsl", MainTexts::CopyHsl);
+    CopyOklch = addItem(copyAs, "CopyOklch", MainTexts::CopyOklch);
+    PasteCss = addItem(edit, "PasteCss", MainTexts::PasteCss(),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     // Both pastes read the same clipboard, so PasteCss follows every change of Paste1.
     connect(Paste1, &QAction::changed, PasteCss,
             [this] { PasteCss->setEnabled(Paste1->isEnabled()); });
     edit->addSeparator();
-    CancelBG = item(edit, "CancelBG", MainTexts::CancelBG);
+    CancelBG = addItem(edit, "CancelBG", MainTexts::CancelBG());
     // The keyboard's way to what the swatch, the palette and BitBtn1 do for the mouse.
     edit->addSeparator();
-    ApplyColor =
-        item(edit, "ApplyColor", MainTexts::ApplyColor, QKeySequence(Qt::CTRL | Qt::Key_Return));
+    ApplyColor = addItem(edit, "ApplyColor", MainTexts::ApplyColor(),
+                         QKeySequence(Qt::CTRL | Qt::Key_Return));
     ApplyColor->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-    PickNamed = item(edit, "PickNamed", MainTexts::PickNamed, QKeySequence(Qt::CTRL | Qt::Key_P));
-    PickScreen = item(edit, "PickScreen", MainTexts::PickScreen,
-                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    PickNamed =
+        addItem(edit, "PickNamed", MainTexts::PickNamed(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    PickScreen = addItem(edit, "PickScreen", MainTexts::PickScreen(),
+                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
 
-    QMenu* show = menu("Show1", MainTexts::ShowMenu);
-    Hview = item(show, "Hview", MainTexts::Hview);
-    Iview = item(show, "Iview", MainTexts::Iview);
+    QMenu* show = addMenu(bar, "Show1", MainTexts::ShowMenu());
+    Hview = addItem(show, "Hview", MainTexts::Hview());
+    Iview = addItem(show, "Iview", MainTexts::Iview());
     buildLegibilityMenu(show);
 
-    QMenu* option = menu("Option1", MainTexts::OptionMenu);
-    Cusename = item(option, "Cusename", MainTexts::Cusename, {}, true);
-    ColDQ = item(option, "ColDQ", MainTexts::ColDQ, {}, true);
-    UseCSS = item(option, "UseCSS", MainTexts::UseCSS, {}, true);
+    QMenu* option = addMenu(bar, "Option1", MainTexts::OptionMenu());
+    Cusename = addItem(option, "Cusename", MainTexts::Cusename(), {}, true);
+    ColDQ = addItem(option, "ColDQ", MainTexts::ColDQ(), {}, true);
+    UseCSS = addItem(option, "UseCSS", MainTexts::UseCSS(), {}, true);
     option->addSeparator();
-    CLsort = item(option, "CLsort", MainTexts::CLsort, {}, true);
-    Winpos = item(option, "Winpos", MainTexts::Winpos, {}, true);
+    CLsort = addItem(option, "CLsort", MainTexts::CLsort(), {}, true);
+    Winpos = addItem(option, "Winpos", MainTexts::Winpos(), {}, true);
     option->addSeparator();
-    SetViewer = item(option, "SetViewer", MainTexts::SetViewer);
-    FontSet = item(option, "FontSet", MainTexts::FontSet);
+    SetViewer = addItem(option, "SetViewer", MainTexts::SetViewer());
+    FontSet = addItem(option, "FontSet", MainTexts::FontSet());
+    option->addSeparator();
+    buildLanguageMenu(option);
 
-    QMenu* help = menu("Help1", MainTexts::HelpMenu);
-    Contents1 = item(help, "Contents1", MainTexts::Contents1);
+    QMenu* help = addMenu(bar, "Help1", MainTexts::HelpMenu());
+    Contents1 = addItem(help, "Contents1", MainTexts::Contents1());
     help->addSeparator();
-    About1 = item(help, "About1", MainTexts::About1);
+    About1 = addItem(help, "About1", MainTexts::About1());
 
     Cundo->setEnabled(false);
     Paste1->setEnabled(false);
@@ -309,7 +319,7 @@ bool TForm1::FormClose()
     // After a failed write the user decides: close without saving, or stay with the store
     // in memory so that the next close tries again.
     if (!writeSettings() &&
-        m_platform.messageBox(this, Texts::AppTitle, MainTexts::CloseWithoutSaving,
+        m_platform.messageBox(this, Texts::AppTitle, MainTexts::CloseWithoutSaving(),
                               Platform::Buttons::OkCancel,
                               Platform::Icon::Question) != Platform::Answer::Ok)
         return false;

@@ -40,6 +40,7 @@ class TUpDown;
 struct CssPasteResult;
 struct TemplateInput;
 enum class ColorVision;
+enum class LanguageOption;
 class TURLLabel;
 
 // The main window: the preview, the slot editor, the palette, the scheme list and the
@@ -223,6 +224,12 @@ private:
     void ColorVisionClick(QAction* item);
     void drawSlotColor(int slot);
 
+    // The interface language, which takes effect at the next start.
+    void buildLanguageMenu(QMenu* option);
+    void LanguageClick(QAction* item);
+    void loadLanguageSetting(const SettingsStore& store);
+    void writeLanguageSetting(SettingsStore& store) const;
+
     TemplateInput templateInput() const;
     void showFileWriteFailure(const QString& path, const QString& reason);
 
@@ -312,6 +319,9 @@ private:
     Eyedropper* m_eyedropper = nullptr; // built on the first press of BitBtn1
     QActionGroup* m_colorVisionGroup = nullptr;
     ColorVision m_colorVision{}; // none
+    QActionGroup* m_languageGroup = nullptr;
+    LanguageOption m_language{};   // automatic
+    bool m_languageChosen = false; // the key is written only once the user has chosen
     std::unique_ptr<TDM> m_dm;
 
     ColorSets m_sets;

@@ -13,8 +13,9 @@ namespace {
 
 struct AccessibleText {
     const char* objectName;
-    const QString& name;
-    const QString* description = nullptr;
+    // Looked up when the names are given, in the language of the interface.
+    QString (*name)();
+    QString (*description)() = nullptr;
 };
 
 // The field, its bar and its up-down carry one name: a reader tells them apart by their role.
@@ -29,9 +30,9 @@ const AccessibleText kMainWindowTexts[] = {
     {"Bbar", MainTexts::BlueName},
     {"Bupdwn", MainTexts::BlueName},
     {"SetList", MainTexts::SchemeListName},
-    {"BitBtn1", MainTexts::EyedropperName, &MainTexts::EyedropperDescription},
+    {"BitBtn1", MainTexts::EyedropperName, MainTexts::EyedropperDescription},
     {"ColBtn", MainTexts::ColorDialogHint},
-    {"CPallet", MainTexts::PaletteName, &MainTexts::PaletteDescription},
+    {"CPallet", MainTexts::PaletteName, MainTexts::PaletteDescription},
     {"ColBox", MainTexts::SwatchName},
     {"BGpanel", MainTexts::BackgroundName},
     {"ColType", MainTexts::SlotTypeName},
@@ -44,9 +45,9 @@ void TForm1::nameControls()
 {
     for (const AccessibleText& row : kMainWindowTexts) {
         auto* widget = findChild<QWidget*>(QLatin1String(row.objectName));
-        widget->setAccessibleName(row.name);
+        widget->setAccessibleName(row.name());
         if (row.description)
-            widget->setAccessibleDescription(*row.description);
+            widget->setAccessibleDescription(row.description());
     }
     describeColor(ColBox, m_editColor);
     describeColor(BGpanel, m_sets.shown()[BGCOLOR]);

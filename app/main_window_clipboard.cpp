@@ -73,7 +73,7 @@ void TForm1::copyColorForm(std::string (*form)(ColorValue))
 void TForm1::PasteCssClick()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    applyCss(data && data->hasText() ? data->text() : QString(), MainTexts::NoCssColor);
+    applyCss(data && data->hasText() ? data->text() : QString(), MainTexts::NoCssColor());
 }
 
 void TForm1::OpenCssClick()
@@ -88,11 +88,11 @@ void TForm1::openCssFile(const QString& path)
     const std::optional<QByteArray> bytes = readFileBytes(path, &error);
     if (!bytes) {
         m_platform.messageBox(this, Texts::AppTitle,
-                              MainTexts::OpenFailed + u'\n' + path + u'\n' + error,
+                              MainTexts::OpenFailed() + u'\n' + path + u'\n' + error,
                               Platform::Buttons::Ok, Platform::Icon::Exclamation);
         return;
     }
-    applyCss(decodeSheetText(*bytes), MainTexts::NoCssColorInFile);
+    applyCss(decodeSheetText(*bytes), MainTexts::NoCssColorInFile());
 }
 
 // What a paste of CSS and an opened sheet or page share: the colours read, applied.
@@ -106,7 +106,7 @@ void TForm1::applyCss(const QString& text, const QString& nothingFound)
         QString message = nothingFound;
         // A page whose colours come from a linked sheet: say which one to open instead.
         if (!result.stylesheetHref.empty())
-            message += u'\n' + MainTexts::LinkedSheetNotRead.arg(
+            message += u'\n' + MainTexts::LinkedSheetNotRead().arg(
                                    QString::fromStdString(result.stylesheetHref));
         m_platform.messageBox(this, Texts::AppTitle, message, Platform::Buttons::Ok,
                               Platform::Icon::Exclamation);

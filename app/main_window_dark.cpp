@@ -19,12 +19,12 @@
 void TForm1::buildDarkMenu(QMenu* show)
 {
     show->addSeparator();
-    DarkScheme = show->addAction(DarkTexts::DarkScheme);
+    DarkScheme = show->addAction(DarkTexts::DarkScheme());
     DarkScheme->setObjectName(QStringLiteral("DarkScheme"));
     DarkScheme->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     DarkScheme->setShortcutContext(Qt::WindowShortcut);
     DarkScheme->setCheckable(true);
-    DarkDelete = show->addAction(DarkTexts::DarkDelete);
+    DarkDelete = show->addAction(DarkTexts::DarkDelete());
     DarkDelete->setObjectName(QStringLiteral("DarkDelete"));
     DarkDelete->setEnabled(false);
     connect(DarkScheme, &QAction::triggered, this, &TForm1::DarkSchemeClick);
@@ -39,7 +39,7 @@ void TForm1::DarkSchemeClick(bool checked)
         if (!dark) {
             // A link cannot be 7:1 against a dark page and 3:1 against its text at once.
             dark = deriveDarkSet(m_sets.light(), FixLevel::AA);
-            m_platform.messageBox(this, Texts::AppTitle, DarkTexts::NoDarkAtLevel,
+            m_platform.messageBox(this, Texts::AppTitle, DarkTexts::NoDarkAtLevel(),
                                   Platform::Buttons::Ok, Platform::Icon::Information);
         }
         setDarkSet(dark);
@@ -50,7 +50,7 @@ void TForm1::DarkSchemeClick(bool checked)
 void TForm1::DarkDeleteClick()
 {
     if (!m_sets.hasDark() ||
-        m_platform.messageBox(this, Texts::AppTitle, DarkTexts::ConfirmDelete,
+        m_platform.messageBox(this, Texts::AppTitle, DarkTexts::ConfirmDelete(),
                               Platform::Buttons::OkCancel,
                               Platform::Icon::Question) != Platform::Answer::Ok)
         return;
@@ -85,10 +85,10 @@ void TForm1::updateTitle()
 {
     QString title = MainTexts::Caption;
     if (m_sets.darkShown())
-        title += LegibilityTexts::TitleSeparator + DarkTexts::TitleDark;
+        title += LegibilityTexts::TitleSeparator + DarkTexts::TitleDark();
     if (m_colorVision != ColorVision::None)
         title += LegibilityTexts::TitleSeparator +
-                 LegibilityTexts::ColorVisionTitles[static_cast<int>(m_colorVision)];
+                 LegibilityTexts::ColorVisionTitles(static_cast<int>(m_colorVision));
     setWindowTitle(title);
 }
 

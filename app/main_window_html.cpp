@@ -65,7 +65,7 @@ TemplateInput TForm1::templateInput() const
 void TForm1::showFileWriteFailure(const QString& path, const QString& reason)
 {
     m_platform.messageBox(this, Texts::AppTitle,
-                          HtmlTexts::SaveFailed + u'\n' + path + u'\n' + reason,
+                          HtmlTexts::SaveFailed() + u'\n' + path + u'\n' + reason,
                           Platform::Buttons::Ok, Platform::Icon::Exclamation);
 }
 

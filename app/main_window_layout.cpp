@@ -103,7 +103,7 @@ constexpr Spot PreviewSpot{"BGpanel", 5, 8, 242, 214};
 // The preview's labels, inside BGpanel, in slot order from TEXT on.
 struct SampleRow {
     Spot spot;
-    const QString& text;
+    QString (*text)(); // looked up when the control is built
 };
 const SampleRow Samples[] = {
     {{"TextLabel", 80, 29}, MainTexts::TextSample},
@@ -150,7 +150,7 @@ constexpr Spot ListCaptionSpot{"Label1", 15, 237};
 constexpr Spot ListSpot{"SetList", 10, 251, 172}; // as tall as its font makes it
 struct ButtonRow {
     Spot spot;
-    const QString& text;
+    QString (*text)(); // looked up when the control is built
 };
 const ButtonRow SchemeButtons[] = {
     {{"AddBtn", 190, 252, 34, 19}, MainTexts::Add},
@@ -271,7 +271,7 @@ void TForm1::buildControls()
 void TForm1::buildPalette(QWidget* client)
 {
     CPallet = placeAt(new PaletteView(client), PaletteSpot);
-    Label5 = placeAt(new QLabel(MainTexts::ColorLabel, client), ColorCaptionSpot);
+    Label5 = placeAt(new QLabel(MainTexts::ColorLabel(), client), ColorCaptionSpot);
 
     Clabel = new QLabel(client);
     Clabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -283,13 +283,13 @@ void TForm1::buildPalette(QWidget* client)
     placeAt(Clabel, ColorNameSpot);
     // Clabel is empty until the pointer is over the palette: fitColorLabel() sizes it then.
     // The caption stays clear of the panel's frame.
-    shrinkToFit(Label5, {MainTexts::ColorLabel}, Clabel->x() - 1 - Label5->x());
+    shrinkToFit(Label5, {MainTexts::ColorLabel()}, Clabel->x() - 1 - Label5->x());
     Label5->adjustSize();
     Label5->raise();
 
     ColBtn = new QToolButton(client);
     ColBtn->setIcon(QIcon(Resources::colorDialogPicture()));
-    ColBtn->setToolTip(MainTexts::ColorDialogHint);
+    ColBtn->setToolTip(MainTexts::ColorDialogHint());
     ColBtn->setFocusPolicy(Qt::NoFocus);
     ColBtn->setAutoRaise(true);
     placeAt(ColBtn, ColorDialogSpot);
@@ -308,7 +308,7 @@ void TForm1::buildPreview(QWidget* client)
         const SampleRow& row = Samples[slot - TEXT];
         auto* label = new TURLLabel(m_platform, BGpanel);
         label->setObjectName(QLatin1String(row.spot.name));
-        label->setText(row.text);
+        label->setText(row.text());
         label->setTextFormat(Qt::PlainText);
         font.setUnderline(slot != TEXT);
         label->setFont(font);
@@ -347,7 +347,7 @@ void TForm1::buildEditor(QWidget* client)
     }
     m_colTypeGroup->button(0)->setChecked(true);
 
-    HexChk = new QCheckBox(MainTexts::HexCheck, client);
+    HexChk = new QCheckBox(MainTexts::HexCheck(), client);
     HexChk->setFont(fixedTextFont(emboldenedFont(MainTexts::UiFontFamily, 13)));
     placeAt(HexChk, HexCheckSpot);
 
@@ -379,7 +379,7 @@ void TForm1::buildEditor(QWidget* client)
 
 void TForm1::buildSchemeList(QWidget* client)
 {
-    Label1 = new QLabel(MainTexts::SchemeListLabel, client);
+    Label1 = new QLabel(MainTexts::SchemeListLabel(), client);
     Label1->setFont(fixedTextFont(emboldenedFont(MainTexts::UiFontFamily, 12)));
     placeAt(Label1, ListCaptionSpot);
 
@@ -394,7 +394,8 @@ void TForm1::buildSchemeList(QWidget* client)
 
     QPushButton* buttons[3];
     for (int i = 0; i < 3; ++i) {
-        buttons[i] = placeAt(new QPushButton(SchemeButtons[i].text, client), SchemeButtons[i].spot);
+        buttons[i] =
+            placeAt(new QPushButton(SchemeButtons[i].text(), client), SchemeButtons[i].spot);
         buttons[i]->setAutoDefault(false);
     }
     AddBtn = buttons[0];
@@ -404,7 +405,7 @@ void TForm1::buildSchemeList(QWidget* client)
 
 void TForm1::buildButtons(QWidget* client)
 {
-    EndBtn = placeAt(new QPushButton(MainTexts::Quit, client), QuitSpot);
+    EndBtn = placeAt(new QPushButton(MainTexts::Quit(), client), QuitSpot);
     EndBtn->setAutoDefault(false);
     // NOTE: created last, as it stands last in the tab order: Qt 6.4's setTabOrder drops
     // the link that would close the chain onto a widget created before the first ones.

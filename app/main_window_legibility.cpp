@@ -18,18 +18,18 @@
 
 void TForm1::buildLegibilityMenu(QMenu* show)
 {
-    Legibility = show->addAction(LegibilityTexts::Legibility);
+    Legibility = show->addAction(LegibilityTexts::Legibility());
     Legibility->setObjectName(QStringLiteral("Legibility"));
     Legibility->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     Legibility->setShortcutContext(Qt::WindowShortcut);
 
-    QMenu* vision = show->addMenu(LegibilityTexts::ColorVisionMenu);
+    QMenu* vision = show->addMenu(LegibilityTexts::ColorVisionMenu());
     vision->setObjectName(QStringLiteral("ColorVision"));
     vision->menuAction()->setObjectName(QStringLiteral("ColorVision"));
     m_colorVisionGroup = new QActionGroup(vision);
     const char* names[] = {"VisionNone", "VisionP", "VisionD", "VisionT", "VisionA"};
     for (int kind = 0; kind < 5; ++kind) {
-        QAction* item = vision->addAction(LegibilityTexts::ColorVisionItems[kind]);
+        QAction* item = vision->addAction(LegibilityTexts::ColorVisionItems(kind));
         item->setObjectName(QLatin1String(names[kind]));
         item->setCheckable(true);
         item->setData(kind);
@@ -79,13 +79,13 @@ void TForm1::FixAllClick()
         fixed = nearestLegibleBackground(m_sets.shown(), level);
         if (!fixed) {
             m_platform.messageBox(m_legibility, Texts::AppTitle,
-                                  LegibilityTexts::FixAllImpossible.arg(levelText),
+                                  LegibilityTexts::FixAllImpossible().arg(levelText),
                                   Platform::Buttons::Ok, Platform::Icon::Exclamation);
             return;
         }
         const QString background = QString::fromStdString(colorHex((*fixed)[BGCOLOR]));
         if (m_platform.messageBox(m_legibility, Texts::AppTitle,
-                                  LegibilityTexts::FixAllNewBackground.arg(background, levelText),
+                                  LegibilityTexts::FixAllNewBackground().arg(background, levelText),
                                   Platform::Buttons::OkCancel,
                                   Platform::Icon::Question) != Platform::Answer::Ok)
             return;

@@ -146,7 +146,7 @@ void TForm1::pickThroughPortal()
         case Platform::ScreenPick::Result::Cancelled:
             break;
         case Platform::ScreenPick::Result::Failed:
-            m_platform.messageBox(this, Texts::AppTitle, MainTexts::ScreenPickUnavailable,
+            m_platform.messageBox(this, Texts::AppTitle, MainTexts::ScreenPickUnavailable(),
                                   Platform::Buttons::Ok, Platform::Icon::Exclamation);
             break;
         }

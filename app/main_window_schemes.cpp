@@ -81,7 +81,7 @@ void TForm1::AddBtnClick()
     if (name.isEmpty())
         return;
     if (!isStorableSchemeName(name)) {
-        m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::NameUnusable,
+        m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::NameUnusable(),
                               Platform::Buttons::Ok, Platform::Icon::Exclamation);
         return;
     }
@@ -90,8 +90,8 @@ void TForm1::AddBtnClick()
     for (int i = 0; i < SetList->count(); ++i)
         names << SetList->itemText(i);
     if (indexOfNameIgnoringCase(names, name) >= 0) {
-        m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::NameInUse, Platform::Buttons::Ok,
-                              Platform::Icon::Exclamation);
+        m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::NameInUse(),
+                              Platform::Buttons::Ok, Platform::Icon::Exclamation);
         return;
     }
     addSchemeName(name);
@@ -106,7 +106,7 @@ void TForm1::UpdBtnClick()
     const int index = SetList->currentIndex();
     if (index < 0)
         return;
-    if (m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::ConfirmReplace,
+    if (m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::ConfirmReplace(),
                               Platform::Buttons::OkCancel,
                               Platform::Icon::Question) != Platform::Answer::Ok)
         return;
@@ -119,7 +119,7 @@ void TForm1::DelBtnClick()
     int index = SetList->currentIndex();
     if (index < 0)
         return;
-    if (m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::ConfirmDelete,
+    if (m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::ConfirmDelete(),
                               Platform::Buttons::OkCancel,
                               Platform::Icon::Question) != Platform::Answer::Ok)
         return;

@@ -32,23 +32,6 @@ const QString PositionKey = QStringLiteral("Position");
 const QString HexKey = QStringLiteral("Digi16");
 const QString ViewerKey = QStringLiteral("ImgViewer");
 const QString FontKey = QStringLiteral("Font");
-const QString UserSettingsFile = QStringLiteral("pagetint/pagetint.ini");
-
-SettingsFacts observeSettingsPlaces(const QString& executable, const QString& configFolder)
-{
-    SettingsFacts facts;
-    facts.besideExecutable = replaceExtension(executable, QStringLiteral(".ini"));
-    const QFileInfo beside(facts.besideExecutable);
-    facts.besideExists = beside.exists();
-    facts.besideReadable = beside.isReadable();
-    facts.besideWritable = beside.isWritable();
-    facts.folderWritable = QFileInfo(beside.absolutePath()).isWritable();
-    if (!configFolder.isEmpty()) {
-        facts.userFile = QDir(configFolder).filePath(UserSettingsFile);
-        facts.userFileExists = QFileInfo::exists(facts.userFile);
-    }
-    return facts;
-}
 
 // The user's settings folder is made at the first close that needs it, private to the
 // user as the XDG base directory rules ask.
@@ -120,6 +103,7 @@ void TForm1::LoadSettings()
     }
     if (store.readInteger(OptionsSection, HexKey, 0) != 0)
         HexChk->setChecked(true); // runs HexChkClick
+    loadLanguageSetting(store);
 
     m_viewerPath = store.readText(OptionsSection, ViewerKey, QString());
 
@@ -176,6 +160,7 @@ bool TForm1::writeSettings()
     stored.bold = font.bold();
     stored.italic = font.italic();
     store.writeText(OptionsSection, FontKey, storedFontText(stored));
+    writeLanguageSetting(store);
 
     store.writeText(SchemeSection, LastEndKey, schemeValueText(m_sets.light()));
     writeDarkLine(LastEndKey);

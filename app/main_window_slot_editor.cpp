@@ -158,7 +158,7 @@ void TForm1::ColBoxClick()
     try {
         m_undo.push(slot, old, m_sets.shownKind());
     } catch (const std::bad_alloc&) {
-        m_platform.messageBox(this, Texts::AppTitle, MainTexts::UndoAllocationFailed,
+        m_platform.messageBox(this, Texts::AppTitle, MainTexts::UndoAllocationFailed(),
                               Platform::Buttons::Ok, Platform::Icon::Exclamation);
         return;
     }

@@ -38,18 +38,18 @@ NamedColorDialog::NamedColorDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("PickNamedDialog"));
-    setWindowTitle(NamedColorTexts::Caption);
+    setWindowTitle(NamedColorTexts::Caption());
     setFont(uiFont());
 
     m_field = new QLineEdit(this);
     m_field->setObjectName(QStringLiteral("NameFilter"));
-    m_field->setAccessibleName(NamedColorTexts::FieldName);
-    m_field->setPlaceholderText(NamedColorTexts::FieldName);
+    m_field->setAccessibleName(NamedColorTexts::FieldName());
+    m_field->setPlaceholderText(NamedColorTexts::FieldName());
     m_field->installEventFilter(this);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("NamedColorList"));
-    m_list->setAccessibleName(NamedColorTexts::ListName);
+    m_list->setAccessibleName(NamedColorTexts::ListName());
     m_list->setIconSize(QSize(SwatchSize, SwatchSize));
     m_list->setUniformItemSizes(true);
     // The field keeps the focus; the list is reached with the arrow keys or the mouse.

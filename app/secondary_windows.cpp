@@ -19,14 +19,14 @@ TForm2::TForm2(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(DialogTexts::SchemeNameCaption);
+    setWindowTitle(DialogTexts::SchemeNameCaption());
     setFont(uiFont());
     setPalette(lightPalette());
     setFixedSize(308, 50);
     SetName = place(new QLineEdit(this), "SetName", 7, 15, 172, 20);
-    SetName->setAccessibleName(DialogTexts::SchemeNameField);
-    OkBtn = place(new QPushButton(DialogTexts::Ok, this), "OkBtn", 188, 14, 53, 23);
-    Button1 = place(new QPushButton(DialogTexts::Cancel, this), "Button1", 247, 14, 53, 23);
+    SetName->setAccessibleName(DialogTexts::SchemeNameField());
+    OkBtn = place(new QPushButton(DialogTexts::Ok(), this), "OkBtn", 188, 14, 53, 23);
+    Button1 = place(new QPushButton(DialogTexts::Cancel(), this), "Button1", 247, 14, 53, 23);
     OkBtn->setDefault(true);
     connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
@@ -53,7 +53,7 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(DialogTexts::AboutCaption);
+    setWindowTitle(DialogTexts::AboutCaption());
     setFont(uiFont());
     setPalette(lightPalette());
     setFixedSize(298, 166);
@@ -80,9 +80,9 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* parent)
     place(version, "Version", 99, 30);
 
     place(new QLabel(DialogTexts::Copyright, panel), "Copyright", 40, 52);
-    place(new QLabel(DialogTexts::EmailLabel, panel), "EmailLabel", 72, 74);
+    place(new QLabel(DialogTexts::EmailLabel(), panel), "EmailLabel", 72, 74);
     place(new QLabel(QStringLiteral(PAGETINT_CONTACT_EMAIL), panel), "Email", 120, 74);
-    place(new QLabel(DialogTexts::UrlLabel, panel), "UrlLabel", 48, 93);
+    place(new QLabel(DialogTexts::UrlLabel(), panel), "UrlLabel", 48, 93);
 
     URLLabel1 = new TURLLabel(platform, panel);
     URLLabel1->setText(QStringLiteral(PAGETINT_HOMEPAGE));
@@ -113,16 +113,16 @@ TForm4::TForm4(TDM& dm, QWidget* parent)
     , m_dm(dm)
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(DialogTexts::ViewerCaption);
+    setWindowTitle(DialogTexts::ViewerCaption());
     setFont(uiFont());
     setPalette(lightPalette());
     resize(384, 66); // an outer frame of 392 x 97
-    place(new QLabel(DialogTexts::ViewerLabel, this), "Label1", 9, 11);
+    place(new QLabel(DialogTexts::ViewerLabel(), this), "Label1", 9, 11);
     IVname = place(new QLineEdit(this), "IVname", 8, 28, 229, 18);
-    IVname->setAccessibleName(DialogTexts::ViewerLabel);
-    RefBtn = place(new QPushButton(DialogTexts::Browse, this), "RefBtn", 241, 27, 34, 22);
-    Button1 = place(new QPushButton(DialogTexts::Ok, this), "Button1", 303, 10, 68, 21);
-    Button2 = place(new QPushButton(DialogTexts::Cancel, this), "Button2", 303, 38, 68, 21);
+    IVname->setAccessibleName(DialogTexts::ViewerLabel());
+    RefBtn = place(new QPushButton(DialogTexts::Browse(), this), "RefBtn", 241, 27, 34, 22);
+    Button1 = place(new QPushButton(DialogTexts::Ok(), this), "Button1", 303, 10, 68, 21);
+    Button2 = place(new QPushButton(DialogTexts::Cancel(), this), "Button2", 303, 38, 68, 21);
     connect(RefBtn, &QPushButton::clicked, this, &TForm4::RefBtnClick);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);

@@ -17,7 +17,7 @@ bool openOrReport(Platform& platform, QWidget* parent, const QString& target)
 {
     if (platform.shellOpen(target))
         return true;
-    report(platform, parent, ShellTexts::OpenFailed, target);
+    report(platform, parent, ShellTexts::OpenFailed(), target);
     return false;
 }
 
@@ -26,6 +26,6 @@ bool startOrReport(Platform& platform, QWidget* parent, const QString& program,
 {
     if (platform.startDetached(program, argument))
         return true;
-    report(platform, parent, ShellTexts::StartFailed, program);
+    report(platform, parent, ShellTexts::StartFailed(), program);
     return false;
 }

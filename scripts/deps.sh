@@ -1,5 +1,5 @@
 # Sourced by scripts/run and scripts/test: installs what the build and tests need.
-PAGETINT_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev xvfb xauth xdotool xclip fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core clang-format-14 git desktop-file-utils appstream groff-base binutils librsvg2-bin qt6-translations-l10n dpkg-dev dbus-daemon weston qt6-wayland libegl-mesa0 libgl1-mesa-dri libxcb1-dev at-spi2-core python3-pyatspi"
+PAGETINT_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev xvfb xauth xdotool xclip fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core clang-format-14 git desktop-file-utils appstream groff-base binutils librsvg2-bin qt6-translations-l10n qt6-l10n-tools qt6-tools-dev dpkg-dev dbus-daemon weston qt6-wayland libegl-mesa0 libgl1-mesa-dri libxcb1-dev at-spi2-core python3-pyatspi"
 
 pagetint_install_deps() {
     local missing=()

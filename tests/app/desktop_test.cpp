@@ -218,8 +218,8 @@ TEST(QtFileDialogs, ShowTheLayoutsCaptionsAndNamesWithoutADot)
     }
     QtPlatform platform;
     Platform::FileDialog request;
-    request.title = DialogTexts::OpenTitle;
-    request.filter = DialogTexts::OpenFilter;
+    request.title = DialogTexts::OpenTitle();
+    request.filter = DialogTexts::OpenFilter();
     request.selectedFile = dir.filePath(QStringLiteral("photo.png"));
     QStringList listed[3];
     QStringList captions;

@@ -157,7 +157,7 @@ TEST_F(PortalPickTest, EveryAnswerOfThePortal)
         if (row.box) {
             ASSERT_EQ(platform.callsOf(QStringLiteral("messageBox")).size(), 1);
             EXPECT_EQ(platform.callsOf(QStringLiteral("messageBox")).at(0).args,
-                      QStringList({QStringLiteral("Pagetint"), MainTexts::ScreenPickUnavailable,
+                      QStringList({QStringLiteral("Pagetint"), MainTexts::ScreenPickUnavailable(),
                                    QStringLiteral("Ok"), QStringLiteral("Exclamation")}));
         } else {
             EXPECT_TRUE(platform.callsOf(QStringLiteral("messageBox")).isEmpty());
