@@ -69,8 +69,3 @@ QString BenchPlatform::executablePath()
 {
     return m_folder + QStringLiteral("/pagetint");
 }
-
-ScreenLayout BenchPlatform::screenLayout()
-{
-    return currentScreenLayout();
-}
