@@ -33,26 +33,28 @@ TEST(Budgets, TableOfAPassingRun)
 {
     const std::vector<BudgetLine> lines = evaluateBudgets(passing());
     EXPECT_TRUE(allMet(lines));
-    EXPECT_EQ(budgetTable(lines),
-              "Budget                                                       Measured  Limit        Result\n"
-              "paste parser, 1 MB page, BODY at the end                    1000 MB/s  >= 200 MB/s  ok\n"
-              "paste parser, 10 MB page, BODY at the end                    952 MB/s  >= 200 MB/s  ok\n"
-              "paste parser, 10 MB per-byte time over 1 MB's                  1.05 x  <= 1.50 x    ok\n"
-              "window built and shown, empty settings file                  12.00 ms\n"
-              "window built and shown, 10,000 schemes                       40.00 ms  < 100 ms     ok\n"
-              "window built and shown, 10,000 schemes sorted                60.00 ms  < 100 ms     ok\n"
-              "scheme added to 10,000, stored order                          1.10 ms  < 5 ms       ok\n"
-              "scheme added to 10,000, sorted                                2.30 ms  < 5 ms       ok\n"
-              "CSS reader, 1 MB sheet, body at the end                      250 MB/s  >= 100 MB/s  ok\n"
-              "CSS reader, 10 MB sheet, body at the end                     227 MB/s  >= 100 MB/s  ok\n"
-              "CSS reader, 10 MB per-byte time over 1 MB's                    1.10 x  <= 1.50 x    ok\n"
-              "CSS reader, framework sheet of 2,000 rules, light and dark    5.00 ms  < 10 ms      ok\n"
-              "CSS reader, one colour text                                   0.40 us  < 2 us       ok\n"
-              "eyedropper move, editor and loupe repainted                   0.50 ms  < 4 ms       ok\n"
-              "nearest legible colour of a pair                              0.04 ms  < 1 ms       ok\n"
-              "all seven pairs fixed                                         8.00 ms  < 50 ms      ok\n"
-              "dark set derived                                             12.00 ms  < 50 ms      ok\n"
-              "nearest background that lets all seven pass                  30.00 ms\n");
+    EXPECT_EQ(
+        budgetTable(lines),
+        "Budget                                                       Measured  Limit        "
+        "Result\n"
+        "paste parser, 1 MB page, BODY at the end                    1000 MB/s  >= 200 MB/s  ok\n"
+        "paste parser, 10 MB page, BODY at the end                    952 MB/s  >= 200 MB/s  ok\n"
+        "paste parser, 10 MB per-byte time over 1 MB's                  1.05 x  <= 1.50 x    ok\n"
+        "window built and shown, empty settings file                  12.00 ms\n"
+        "window built and shown, 10,000 schemes                       40.00 ms  < 100 ms     ok\n"
+        "window built and shown, 10,000 schemes sorted                60.00 ms  < 100 ms     ok\n"
+        "scheme added to 10,000, stored order                          1.10 ms  < 5 ms       ok\n"
+        "scheme added to 10,000, sorted                                2.30 ms  < 5 ms       ok\n"
+        "CSS reader, 1 MB sheet, body at the end                      250 MB/s  >= 100 MB/s  ok\n"
+        "CSS reader, 10 MB sheet, body at the end                     227 MB/s  >= 100 MB/s  ok\n"
+        "CSS reader, 10 MB per-byte time over 1 MB's                    1.10 x  <= 1.50 x    ok\n"
+        "CSS reader, framework sheet of 2,000 rules, light and dark    5.00 ms  < 10 ms      ok\n"
+        "CSS reader, one colour text                                   0.40 us  < 2 us       ok\n"
+        "eyedropper move, editor and loupe repainted                   0.50 ms  < 4 ms       ok\n"
+        "nearest legible colour of a pair                              0.04 ms  < 1 ms       ok\n"
+        "all seven pairs fixed                                         8.00 ms  < 50 ms      ok\n"
+        "dark set derived                                             12.00 ms  < 50 ms      ok\n"
+        "nearest background that lets all seven pass                  30.00 ms\n");
 }
 
 struct BoundaryCase {
