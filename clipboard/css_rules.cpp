@@ -293,7 +293,8 @@ void CssSheet::addStyleSheet(std::string_view text)
 
 void CssSheet::addStyleAttribute(std::string_view text, CssDocument::Element element)
 {
-    const CssTokenList& list = m_tokens.emplace_back(tokenizeCss(text));
+    // A copy: the attribute's text goes with its tag, and the tokens point into it.
+    const CssTokenList& list = m_tokens.emplace_back(tokenizeCss(m_texts.emplace_back(text)));
     const CssToken* begin = list.tokens.data();
     RuleContext ctx;
     ctx.inStyleRule = true;
