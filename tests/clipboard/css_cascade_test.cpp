@@ -107,6 +107,9 @@ const CascadeCase kValues[] = {
     {"<html style='background: #123456'><meta name=aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa "
      "content=bbbbbbbbbbbbbbbbbbbbbbbbbbbbb><body style='color: #abcdef'><p title=cccccccccccccc>",
      "#123456 #ABCDEF #0000EE #551A8B #FF0000", nullptr},
+    // Bytes no attribute name starts with are still part of one.
+    {"<body \"x\" <y \x01 style='color: #abcdef'>", "#FFFFFF #ABCDEF #0000EE #551A8B #FF0000",
+     nullptr},
 };
 
 std::string hexes(const CssReading& r)
