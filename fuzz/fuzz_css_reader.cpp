@@ -106,12 +106,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkSingleFormsReadBack(result.editorColor);
         break;
     case CssPasteResult::Kind::SlotColors: {
+        // The slots are the light reading's decided colours; a sheet may decide only dark ones.
         bool any = false;
-        for (const auto& c : result.slotColors) {
-            any = any || c.has_value();
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            const auto& c = result.slotColors[slot];
+            any = any || result.light.decided[slot] || result.dark.decided[slot];
             check(!c || *c <= fuzz::ColorMask, "a read colour fits 24 bits");
+            check(c.has_value() == result.light.decided[slot] &&
+                      (!c || *c == result.light.colors[slot]),
+                  "the slots set are the light reading's decided ones", describe(result));
         }
-        check(any && result.editorColor == 0, "a style sheet read sets some slot");
+        check(any && result.editorColor == 0, "a style sheet read decides some slot");
         break;
     }
     }
