@@ -230,9 +230,9 @@ bool ElementCascade::substitute(const CssToken* b, const CssToken* e, CssValueTo
         ++p;
         while (p != e && p->type == T::Whitespace)
             ++p;
-        if (p == e || p->type != T::Ident || p->value.substr(0, 2) != "--")
+        if (p == e || p->type != T::Ident || p->value().substr(0, 2) != "--")
             return false;
-        const std::string_view name = p->value;
+        const std::string_view name = p->value();
         ++p;
         while (p != e && p->type == T::Whitespace)
             ++p;

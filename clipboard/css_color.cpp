@@ -29,7 +29,7 @@ T closerOf(T opener)
 // The 148 named colours of CSS: the table's names (but its own "honeydewtab") and these.
 std::optional<ColorValue> namedColor(const CssToken& token)
 {
-    std::string name(token.value);
+    std::string name(token.value());
     if (name.size() > 20)
         return std::nullopt;
     for (char& c : name)
@@ -54,7 +54,7 @@ std::optional<ColorValue> namedColor(const CssToken& token)
 // #rgb, #rgba, #rrggbb, #rrggbbaa; the alpha digits are read and dropped.
 std::optional<ColorValue> hexColor(const CssToken& token)
 {
-    const std::string_view digits = token.value;
+    const std::string_view digits = token.value();
     int v[8] = {};
     for (std::size_t i = 0; i < digits.size() && i < 8; ++i) {
         v[i] = hexValue(digits[i]);
@@ -76,7 +76,7 @@ std::optional<ColorValue> hexColor(const CssToken& token)
 // The alpha digits of #rgba and #rrggbbaa; opaque without them.
 double hexAlpha(const CssToken& token)
 {
-    const std::string_view d = token.value;
+    const std::string_view d = token.value();
     if (d.size() == 4)
         return hexValue(d[3]) * 17 / 255.0;
     if (d.size() == 8)
@@ -379,7 +379,7 @@ std::optional<CssRgba> keywordColor(const CssToken& t, CssColorContext& context)
         context.usedCurrent = true;
         return context.currentColor;
     }
-    if (const std::optional<ColorValue> c = cssSystemColor(t.value, context.dark))
+    if (const std::optional<ColorValue> c = cssSystemColor(t.value(), context.dark))
         return CssRgba{*c, 1};
     return std::nullopt;
 }
@@ -462,7 +462,7 @@ std::optional<CssRgba> cssBackgroundColor(const Tokens& tokens, CssColorContext&
             i = next;
             continue;
         }
-        if (t.type == T::Ident && !backgroundKeyword(t.value))
+        if (t.type == T::Ident && !backgroundKeyword(t.value()))
             return std::nullopt; // no background: the declaration is invalid
         // Pass over one component: a token, or a block with everything inside it.
         if (opensBlock(t.type)) {

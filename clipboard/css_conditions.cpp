@@ -61,7 +61,7 @@ std::optional<double> mediaValue(const CssToken*& p, const CssToken* end)
         {"dpcm", 2.54 / 96},
     };
     for (const auto& [unit, factor] : units) {
-        if (cssNameIs(t.value, unit))
+        if (cssNameIs(t.value(), unit))
             return t.number * factor;
     }
     return std::nullopt;
@@ -330,7 +330,7 @@ bool ConditionReader::mediaFeature(const CssToken* begin, const CssToken* end) c
     if (t.empty())
         return false;
     if (t[0]->type == T::Ident) {
-        std::string_view name = t[0]->value;
+        std::string_view name = t[0]->value();
         std::string_view prefix;
         if (name.size() > 4 &&
             (cssNameIs(name.substr(0, 4), "min-") || cssNameIs(name.substr(0, 4), "max-"))) {
@@ -348,7 +348,7 @@ bool ConditionReader::mediaFeature(const CssToken* begin, const CssToken* end) c
             return false;
         if (!f->keyword.empty()) {
             return op == "=" && i + 1 == t.size() && t[i]->type == T::Ident &&
-                   cssNameIs(t[i]->value, f->keyword);
+                   cssNameIs(t[i]->value(), f->keyword);
         }
         const CssToken* p = t[i];
         const std::optional<double> v = mediaValue(p, end);
@@ -366,7 +366,7 @@ bool ConditionReader::mediaFeature(const CssToken* begin, const CssToken* end) c
     const std::string_view op1 = rangeOperator(rest, i);
     if (!low || op1.empty() || i >= rest.size() || rest[i]->type != T::Ident)
         return false;
-    const std::optional<Feature> f = feature(rest[i]->value, m_dark);
+    const std::optional<Feature> f = feature(rest[i]->value(), m_dark);
     if (!f || !f->keyword.empty())
         return false;
     bool ok = compare(f->number, flipped(op1), *low);
@@ -386,7 +386,7 @@ bool ConditionReader::supportsDeclaration(const CssToken* begin, const CssToken*
     const std::vector<const CssToken*> t = significant(begin, end);
     if (t.size() < 3 || t[0]->type != T::Ident || t[1]->type != T::Colon)
         return false;
-    const std::string_view name = t[0]->value;
+    const std::string_view name = t[0]->value();
     if (name.substr(0, 2) == "--")
         return true;
     CssValueTokens value;

@@ -80,8 +80,11 @@ Tag readTag(std::string_view text, std::size_t at)
             ++i;
         if (i >= text.size() || text[i] == '>')
             break;
+        // As HTML reads a name: every byte up to a blank, "/", ">" or "=" (quotes and "<"
+        // too), so that each attribute moves on by one byte at least.
         Attribute a;
-        while (i < text.size() && (isNameChar(text[i]) || (a.name.empty() && text[i] == '=')))
+        while (i < text.size() && !isHtmlSpace(text[i]) && text[i] != '/' && text[i] != '>' &&
+               (text[i] != '=' || a.name.empty()))
             a.name.push_back(lowerAscii(text[i++]));
         while (i < text.size() && isHtmlSpace(text[i]))
             ++i;

@@ -116,7 +116,7 @@ public:
             ++q;
         if (q == end || q->type != T::Colon)
             return false;
-        if (p->value.substr(0, 2) == "--")
+        if (p->value().substr(0, 2) == "--")
             return true;
         const CssToken* stop = findTopLevel(q, end, T::Semicolon, T::OpenCurly);
         return stop == end || stop->type != T::OpenCurly;
@@ -129,9 +129,9 @@ public:
             ++p;
         const CssToken* valueBegin = p + 1;
         const CssToken* stop = findTopLevel(valueBegin, end, T::Semicolon, T::Semicolon);
-        const std::optional<CssProperty> property = propertyOf(name.value);
+        const std::optional<CssProperty> property = propertyOf(name.value());
         if (property && ctx.mask)
-            add(*property, name.value, valueBegin, stop, ctx);
+            add(*property, name.value(), valueBegin, stop, ctx);
         return stop == end || stop->type == T::CloseCurly ? stop : stop + 1;
     }
 
@@ -246,7 +246,7 @@ public:
             if (p->type == T::Whitespace)
                 continue;
             if (p->type == T::Ident && expectName) {
-                layer = layerOf(layer, p->value);
+                layer = layerOf(layer, p->value());
                 expectName = false;
             } else if (p->type == T::Delim && p->delim == '.' && !expectName) {
                 expectName = true;
@@ -293,7 +293,8 @@ void CssSheet::addStyleSheet(std::string_view text)
 
 void CssSheet::addStyleAttribute(std::string_view text, CssDocument::Element element)
 {
-    const CssTokenList& list = m_tokens.emplace_back(tokenizeCss(text));
+    // A copy: the attribute's text goes with its tag, and the tokens point into it.
+    const CssTokenList& list = m_tokens.emplace_back(tokenizeCss(m_texts.emplace_back(text)));
     const CssToken* begin = list.tokens.data();
     RuleContext ctx;
     ctx.inStyleRule = true;

@@ -39,9 +39,9 @@ struct CssDeclaration {
 // match. Token lists added stay owned here, so the declarations may point into them.
 class CssSheet {
 public:
-    // A style sheet (or a <style> element's text).
+    // A style sheet (or a <style> element's text), which must outlive the sheet.
     void addStyleSheet(std::string_view text);
-    // A style attribute's declarations for html or body.
+    // A style attribute's declarations for html or body; the text is copied.
     void addStyleAttribute(std::string_view text, CssDocument::Element element);
     // A presentational hint: a colour value for `property` where `mask` matches.
     void addHint(CssProperty property, std::string_view colorText, CssMatchMask mask);

@@ -364,7 +364,7 @@ private:
             ++m_p;
             if (m_p == m_end || m_p->type != T::Ident)
                 return false;
-            const bool dark = m_p->value == "dark";
+            const bool dark = m_p->value() == "dark";
             ++m_p;
             spec = addSpecificity(spec, Class);
             mask &= dark ? elementBits(Html) & DarkBits : 0;
@@ -383,7 +383,7 @@ private:
         skipSpace();
         if (m_p == m_end || m_p->type != T::Ident)
             return false;
-        const std::string_view name = m_p++->value;
+        const std::string_view name = m_p++->value();
         skipSpace();
         char op = 0;
         std::string_view value;
@@ -401,7 +401,7 @@ private:
             skipSpace();
             if (m_p == m_end || (m_p->type != T::Ident && m_p->type != T::String))
                 return false;
-            value = m_p++->value;
+            value = m_p++->value();
             skipSpace();
             if (m_p != m_end && m_p->type == T::Ident) {
                 if (!cssNameIs(*m_p, "i") && !cssNameIs(*m_p, "s"))
@@ -452,14 +452,14 @@ private:
         if (element || legacyElement) {
             if (name.type == T::Function)
                 arguments();
-            if (name.value.substr(0, 5) == "-moz-" || name.value.substr(0, 4) == "-ms-")
+            if (name.value().substr(0, 5) == "-moz-" || name.value().substr(0, 4) == "-ms-")
                 return false;
             spec = addSpecificity(spec, Type);
             mask = 0; // a pseudo-element is no element of the document
             return true;
         }
         if (name.type == T::Ident) {
-            const std::optional<CssMatchMask> m = pseudoClassMask(name.value);
+            const std::optional<CssMatchMask> m = pseudoClassMask(name.value());
             if (!m)
                 return false;
             spec = addSpecificity(spec, Class);
@@ -475,7 +475,7 @@ private:
         const auto [begin, end] = arguments();
         if (depth >= MaxSelectorDepth)
             return false;
-        const std::string_view n = name.value;
+        const std::string_view n = name.value();
         const bool is =
             cssNameIs(n, "is") || cssNameIs(n, "matches") || cssNameIs(n, "-webkit-any");
         const bool where = cssNameIs(n, "where");
@@ -517,7 +517,7 @@ private:
                     text += (p->number >= 0 && p != begin ? "+" : "") +
                             std::to_string(static_cast<long>(p->number));
                 if (p->type == T::Dimension || p->type == T::Ident)
-                    text += p->value;
+                    text += p->value();
                 if (p->type == T::Delim)
                     text += p->delim;
             }

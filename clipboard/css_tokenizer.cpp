@@ -1,5 +1,6 @@
 #include "css_tokenizer.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -517,7 +518,8 @@ double numberOf(std::string_view text, const RawToken& token)
 }
 
 // The decoded value of a token: a view of the text, or of a decoded copy kept in `list`.
-std::string_view valueOf(std::string_view text, const RawToken& t, CssTokenList& list)
+// `plain`: the text has no backslash and no NUL, so no value needs decoding.
+std::string_view valueOf(std::string_view text, const RawToken& t, CssTokenList& list, bool plain)
 {
     std::size_t begin = t.nameBegin;
     std::size_t end = t.nameEnd;
@@ -539,7 +541,8 @@ std::string_view valueOf(std::string_view text, const RawToken& t, CssTokenList&
     if (end <= begin)
         return {};
     const std::string_view raw = text.substr(begin, end - begin);
-    if (raw.find('\\') == std::string_view::npos && raw.find('\0') == std::string_view::npos)
+    if (plain ||
+        (raw.find('\\') == std::string_view::npos && raw.find('\0') == std::string_view::npos))
         return raw;
     return list.decoded.emplace_back(unescaped(raw));
 }
@@ -549,7 +552,12 @@ std::string_view valueOf(std::string_view text, const RawToken& t, CssTokenList&
 CssTokenList tokenizeCss(std::string_view text)
 {
     CssTokenList list;
-    list.tokens.reserve(text.size() / 4 + 1);
+    // Real sheets run to about one token for every three bytes; reserving more than that
+    // spares the copy of a regrowth and costs only address space until it is used.
+    list.tokens.reserve(text.size() / 2 + 1);
+    // Two searches of the whole text spare two for every token of a text without escapes.
+    const bool plain =
+        text.find('\\') == std::string_view::npos && text.find('\0') == std::string_view::npos;
     Scanner scanner(text);
     for (;;) {
         const RawToken raw = scanner.next();
@@ -561,7 +569,10 @@ CssTokenList tokenizeCss(std::string_view text)
         if (raw.type == CssTokenType::Number || raw.type == CssTokenType::Percentage ||
             raw.type == CssTokenType::Dimension)
             t.number = numberOf(text, raw);
-        t.value = valueOf(text, raw, list);
+        const std::string_view value = valueOf(text, raw, list, plain);
+        t.valueData = value.data();
+        t.valueSize = static_cast<std::uint32_t>(
+            std::min<std::size_t>(value.size(), std::numeric_limits<std::uint32_t>::max()));
     }
 }
 

@@ -1,11 +1,13 @@
 // The CSS reader: no input crashes it or takes more than linear time, what it reads is
-// consistent, and every text the CSS copy forms write reads back to its colours.
+// consistent, a text that cannot tell dark from light reads the same in both readings, and
+// every text the CSS copy forms write reads back to its colours.
 
 #include "copy_formats.h"
 #include "css_copy_forms.h"
 #include "css_reader.h"
 #include "fuzz_support.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -54,6 +56,33 @@ void checkSheetFormsReadBack(const BodyColorSet& colors)
     }
 }
 
+// Whether the text could tell the light reading from the dark one. The two differ only in
+// the colour scheme preferred (seen through @media), in the markers html wears (the class
+// and the data- attributes) and in what a color-scheme makes of light-dark() and the system
+// colours. Escapes and character references can spell any of those words, so a text with
+// a backslash or an ampersand counts as one that could.
+bool mayReadDark(std::string_view text)
+{
+    if (text.find_first_of("\\&") != std::string_view::npos)
+        return true;
+    std::string lower(text);
+    for (char& c : lower)
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    for (const char* word : {"dark", "media", "color-scheme", "data-", "class"}) {
+        if (lower.find(word) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+std::string describe(const CssReading& r)
+{
+    std::string s;
+    for (int slot = 0; slot < SlotCount; ++slot)
+        s += " " + colorHex(r.colors[slot]) + (r.decided[slot] ? "*" : "");
+    return s;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -62,23 +91,40 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CssPasteResult result = readCssPaste(input);
 
     switch (result.kind) {
-    case CssPasteResult::Kind::Nothing:
-        check(result == CssPasteResult{}, "nothing read leaves nothing set", describe(result));
+    case CssPasteResult::Kind::Nothing: {
+        // The readings still hold the browser's own colours; no author decided any of them.
+        const auto none = [](const CssReading& r) {
+            return std::none_of(r.decided.begin(), r.decided.end(), [](bool d) { return d; });
+        };
+        check(result.editorColor == 0 && result.slotColors == CssPasteResult{}.slotColors &&
+                  none(result.light) && none(result.dark),
+              "nothing read leaves nothing set", describe(result));
         break;
+    }
     case CssPasteResult::Kind::EditorColor:
         check(result.editorColor <= fuzz::ColorMask, "a read colour fits 24 bits");
         checkSingleFormsReadBack(result.editorColor);
         break;
     case CssPasteResult::Kind::SlotColors: {
+        // The slots are the light reading's decided colours; a sheet may decide only dark ones.
         bool any = false;
-        for (const auto& c : result.slotColors) {
-            any = any || c.has_value();
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            const auto& c = result.slotColors[slot];
+            any = any || result.light.decided[slot] || result.dark.decided[slot];
             check(!c || *c <= fuzz::ColorMask, "a read colour fits 24 bits");
+            check(c.has_value() == result.light.decided[slot] &&
+                      (!c || *c == result.light.colors[slot]),
+                  "the slots set are the light reading's decided ones", describe(result));
         }
-        check(any && result.editorColor == 0, "a style sheet read sets some slot");
+        check(any && result.editorColor == 0, "a style sheet read decides some slot");
         break;
     }
     }
+    if (!mayReadDark(input))
+        check(result.light == result.dark && !result.hasDarkScheme,
+              "a text that cannot tell dark from light reads the same in both",
+              "input \"" + escaped(input) + "\" read light" + describe(result.light) + ", dark" +
+                  describe(result.dark));
     if (const std::optional<ColorValue> c = readCssColor(input))
         check(result.kind == CssPasteResult::Kind::EditorColor && result.editorColor == *c,
               "a text that is one colour pastes as that colour",

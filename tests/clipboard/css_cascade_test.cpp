@@ -103,6 +103,13 @@ const CascadeCase kValues[] = {
      "</head><Body BGCOLOR=chucknorris text=black link='#00f' vlink=\"purple\" "
      "style=\"color: &#x6c;ime\">",
      "#C00000 #00FF00 #0000FF #FF0000 #0000FF", nullptr},
+    // The style attributes outlive the tags they were read from.
+    {"<html style='background: #123456'><meta name=aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa "
+     "content=bbbbbbbbbbbbbbbbbbbbbbbbbbbbb><body style='color: #abcdef'><p title=cccccccccccccc>",
+     "#123456 #ABCDEF #0000EE #551A8B #FF0000", nullptr},
+    // Bytes no attribute name starts with are still part of one.
+    {"<body \"x\" <y \x01 style='color: #abcdef'>", "#FFFFFF #ABCDEF #0000EE #551A8B #FF0000",
+     nullptr},
 };
 
 std::string hexes(const CssReading& r)
