@@ -52,6 +52,31 @@ const CssToken* findTopLevel(const CssToken* p, const CssToken* end, T a, T b)
     return end;
 }
 
+// The tokens of the next top-level rule, as the parser bounds it, and an End token; false
+// when the text ended in it. A rule ends with its {} block's closer, with a ";" or a stray
+// "}" outside any block; the closer that ends a block need not match its opener.
+bool nextTopLevelRule(CssTokenStream& stream, CssTokenList& rule)
+{
+    int depth = 0;
+    bool curly = false; // the outermost open block is a {} block
+    for (;;) {
+        const T type = stream.next(rule);
+        if (type == T::End)
+            return false;
+        if (opens(type)) {
+            if (depth++ == 0)
+                curly = type == T::OpenCurly;
+        } else if (closes(type)) {
+            if (depth > 0 ? --depth == 0 && curly : type == T::CloseCurly)
+                break;
+        } else if (depth == 0 && type == T::Semicolon) {
+            break;
+        }
+    }
+    rule.tokens.emplace_back();
+    return true;
+}
+
 std::optional<CssProperty> propertyOf(std::string_view name)
 {
     if (name.size() >= 2 && name[0] == '-' && name[1] == '-')
@@ -286,9 +311,24 @@ int CssSheet::layerOf(int parent, std::string_view name)
 
 void CssSheet::addStyleSheet(std::string_view text)
 {
-    const CssTokenList& list = m_tokens.emplace_back(tokenizeCss(text));
-    const CssToken* begin = list.tokens.data();
-    CssRuleParser(*this).rules(begin, begin + list.tokens.size() - 1, RuleContext{}, 0);
+    // One top-level rule at a time in a reused list: a large sheet's tokens never stand in
+    // memory at once, and a rule's tokens are kept only when declarations point into them.
+    CssTokenStream stream(text);
+    CssTokenList rule;
+    bool more = true;
+    while (more) {
+        more = nextTopLevelRule(stream, rule);
+        const std::size_t before = declarations.size();
+        const CssToken* begin = rule.tokens.data();
+        CssRuleParser(*this).rules(begin, begin + rule.tokens.size() - 1, RuleContext{}, 0);
+        if (declarations.size() != before) {
+            m_tokens.push_back(std::move(rule));
+            rule = CssTokenList{};
+        } else {
+            rule.tokens.clear();
+            rule.decoded.clear();
+        }
+    }
 }
 
 void CssSheet::addStyleAttribute(std::string_view text, CssDocument::Element element)

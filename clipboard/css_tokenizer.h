@@ -60,6 +60,20 @@ struct CssTokenList {
     std::deque<std::string> decoded;
 };
 
+// The tokens of a text one at a time, so a long text's tokens need not stand in memory at once.
+class CssTokenStream {
+public:
+    explicit CssTokenStream(std::string_view text); // the text must outlive the stream
+    // Appends the next token to `list` and returns its type: End at the end of the text and
+    // after it.
+    CssTokenType next(CssTokenList& list);
+
+private:
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+    bool m_plain; // searched once: no backslash and no NUL, so no value needs decoding
+};
+
 // Tokenises the text in linear time; the list ends with one End token.
 CssTokenList tokenizeCss(std::string_view text);
 
