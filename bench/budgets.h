@@ -45,6 +45,7 @@ struct BudgetLine {
 inline constexpr double MinPasteMegabytesPerSecond = 200; // 1 MB = 10^6 bytes
 inline constexpr double MaxPastePerByteGrowth = 1.5;      // 10 MB per-byte time over 1 MB's
 inline constexpr double MinCssMegabytesPerSecond = 100;   // a style sheet, body rule at the end
+inline constexpr double MaxCssPerByteGrowth = 1.2;        // 10 MB of CSS in 12 x 1 MB's time
 inline constexpr double MaxCssColorSeconds = 2e-6;        // one colour text pasted
 inline constexpr double MaxCssFrameworkSeconds = 10e-3;   // a 2,000-rule framework, both readings
 inline constexpr double MaxStartSecondsWith10k = 0.100;   // loaded and shown

@@ -47,7 +47,7 @@ TEST(Budgets, TableOfAPassingRun)
         "scheme added to 10,000, sorted                                2.30 ms  < 5 ms       ok\n"
         "CSS reader, 1 MB sheet, body at the end                      250 MB/s  >= 100 MB/s  ok\n"
         "CSS reader, 10 MB sheet, body at the end                     227 MB/s  >= 100 MB/s  ok\n"
-        "CSS reader, 10 MB per-byte time over 1 MB's                    1.10 x  <= 1.50 x    ok\n"
+        "CSS reader, 10 MB per-byte time over 1 MB's                    1.10 x  <= 1.20 x    ok\n"
         "CSS reader, framework sheet of 2,000 rules, light and dark    5.00 ms  < 10 ms      ok\n"
         "CSS reader, one colour text                                   0.40 us  < 2 us       ok\n"
         "eyedropper move, editor and loupe repainted                   0.50 ms  < 4 ms       ok\n"
@@ -90,7 +90,12 @@ TEST(Budgets, Boundaries)
         {"sorted add too slow", BenchNames::Add10kSorted, {0.02, std::nullopt, {}}, 7, false},
         {"100 MB/s of CSS is enough", BenchNames::ReadCss1MB, {0.01, 100e6, {}}, 8, true},
         {"CSS just under 100 MB/s", BenchNames::ReadCss10MB, {0.1, 99.9e6, {}}, 9, false},
-        {"CSS growth over 1.5 x", BenchNames::ReadCss10MB, {0.07, 250e6 / 1.51, {}}, 10, false},
+        {"1.2 x CSS growth is allowed", BenchNames::ReadCss10MB, {0.05, 250e6 / 1.2, {}}, 10, true},
+        {"CSS growth just over 1.2 x",
+         BenchNames::ReadCss10MB,
+         {0.05, 250e6 / 1.21, {}},
+         10,
+         false},
         {"9.99 ms framework", BenchNames::ReadCssFramework, {0.00999, std::nullopt, {}}, 11, true},
         {"10 ms framework is too slow",
          BenchNames::ReadCssFramework,
