@@ -72,7 +72,7 @@ void appendUtf8(std::string& out, std::uint32_t cp)
     }
 }
 
-// A token as byte offsets into the text; turned into a RawToken by tokenizeCss().
+// A token as byte offsets into the text; turned into a CssToken by CssTokenStream::next().
 struct RawToken {
     CssTokenType type = CssTokenType::End;
     bool escaped = false;
@@ -92,16 +92,18 @@ public:
         , m_end(text.size())
     {
     }
-    RawToken next();
+    // Tokens are filled in place, the helpers' with their fields still at their defaults:
+    // copying a token just built stalls on its narrow stores.
+    void next(RawToken& token);
     std::size_t pos() const { return m_pos; }
 
 private:
     void skipEscape();
     void consumeName(RawToken& token);
-    RawToken identLike(std::size_t begin);
-    RawToken numeric(std::size_t begin);
-    RawToken url(std::size_t begin, std::size_t nameEnd);
-    RawToken string(std::size_t begin, char quote);
+    void identLike(RawToken& token, std::size_t begin);
+    void numeric(RawToken& token, std::size_t begin);
+    void url(RawToken& token, std::size_t begin, std::size_t nameEnd);
+    void string(RawToken& token, std::size_t begin, char quote);
 
     bool startsName(std::size_t at) const;
     bool startsNumber(std::size_t at) const;
@@ -174,37 +176,35 @@ void Scanner::consumeName(RawToken& token)
     }
 }
 
-RawToken Scanner::identLike(std::size_t begin)
+void Scanner::identLike(RawToken& token, std::size_t begin)
 {
-    RawToken token;
     token.begin = token.nameBegin = begin;
     consumeName(token);
     token.nameEnd = m_pos;
     if (at(m_pos) != '(' || m_pos >= m_end) {
         token.type = CssTokenType::Ident;
         token.end = m_pos;
-        return token;
+        return;
     }
     ++m_pos;
     token.type = CssTokenType::Function;
     token.end = m_pos;
     if (!cssNameIs(m_text.substr(token.nameBegin, token.nameEnd - token.nameBegin), "url") ||
         token.escaped)
-        return token;
+        return;
     std::size_t q = m_pos;
     while (q < m_end && isSpace(m_text[q]))
         ++q;
     if (q < m_end && (m_text[q] == '"' || m_text[q] == '\''))
-        return token; // url("..."): a function holding a string
+        return; // url("..."): a function holding a string
     m_pos = q;
-    return url(begin, token.nameEnd);
+    url(token, begin, token.nameEnd);
 }
 
 // An unquoted url(...): a quote, a "(" or a blank inside makes it a bad url, whose rest is
 // still consumed up to its ")" so that it cannot swallow the rules after it.
-RawToken Scanner::url(std::size_t begin, std::size_t nameEnd)
+void Scanner::url(RawToken& token, std::size_t begin, std::size_t nameEnd)
 {
-    RawToken token;
     token.type = CssTokenType::Url;
     token.begin = token.nameBegin = begin;
     token.nameEnd = nameEnd;
@@ -238,12 +238,10 @@ RawToken Scanner::url(std::size_t begin, std::size_t nameEnd)
     token.end = m_pos;
     if (bad)
         token.type = CssTokenType::BadUrl;
-    return token;
 }
 
-RawToken Scanner::string(std::size_t begin, char quote)
+void Scanner::string(RawToken& token, std::size_t begin, char quote)
 {
-    RawToken token;
     token.type = CssTokenType::String;
     token.begin = begin;
     while (m_pos < m_end) {
@@ -270,11 +268,10 @@ RawToken Scanner::string(std::size_t begin, char quote)
         ++m_pos;
     }
     token.end = m_pos;
-    return token;
 }
 
 // [+-] digits [. digits] [e [+-] digits], then a unit ("12px"), a "%" or nothing.
-RawToken Scanner::numeric(std::size_t begin)
+void Scanner::numeric(RawToken& token, std::size_t begin)
 {
     if (m_text[m_pos] == '+' || m_text[m_pos] == '-')
         ++m_pos;
@@ -295,7 +292,6 @@ RawToken Scanner::numeric(std::size_t begin)
                 ++m_pos;
         }
     }
-    RawToken token;
     token.begin = begin;
     token.numberEnd = m_pos;
     if (startsName(m_pos)) {
@@ -310,22 +306,20 @@ RawToken Scanner::numeric(std::size_t begin)
         token.type = CssTokenType::Number;
     }
     token.end = m_pos;
-    return token;
 }
 
-RawToken Scanner::next()
+void Scanner::next(RawToken& token)
 {
     for (;;) {
-        RawToken token;
+        token = RawToken{};
         const std::size_t begin = m_pos;
         token.begin = token.end = begin;
         if (m_pos >= m_end)
-            return token;
+            return;
         const char c = m_text[m_pos];
         auto single = [&](CssTokenType type) {
             token.type = type;
             token.end = ++m_pos;
-            return token;
         };
         switch (c) {
         case ' ':
@@ -337,7 +331,7 @@ RawToken Scanner::next()
                 ++m_pos;
             token.type = CssTokenType::Whitespace;
             token.end = m_pos;
-            return token;
+            return;
         case '/':
             if (at(m_pos + 1) == '*' && m_pos + 1 < m_end) {
                 const std::string_view rest = m_text.substr(m_pos + 2, m_end - m_pos - 2);
@@ -349,7 +343,7 @@ RawToken Scanner::next()
         case '"':
         case '\'':
             ++m_pos;
-            return string(begin, c);
+            return string(token, begin, c);
         case '#': // a hash needs a name after it; "#" alone is a delim
             if (m_pos + 1 < m_end && (isNameChar(m_text[m_pos + 1]) || validEscape(m_pos + 1))) {
                 ++m_pos;
@@ -357,7 +351,7 @@ RawToken Scanner::next()
                 token.nameBegin = m_pos;
                 consumeName(token);
                 token.nameEnd = token.end = m_pos;
-                return token;
+                return;
             }
             break;
         case '(':
@@ -381,26 +375,26 @@ RawToken Scanner::next()
         case '+':
         case '.':
             if (startsNumber(m_pos))
-                return numeric(begin);
+                return numeric(token, begin);
             break;
         case '-':
             if (startsNumber(m_pos))
-                return numeric(begin);
+                return numeric(token, begin);
             if (at(m_pos + 1) == '-' && at(m_pos + 2) == '>' && m_pos + 2 < m_end) {
                 m_pos += 3;
                 token.type = CssTokenType::Cdc;
                 token.end = m_pos;
-                return token;
+                return;
             }
             if (startsName(m_pos))
-                return identLike(begin);
+                return identLike(token, begin);
             break;
         case '<': // "<!--" and "-->" are tokens of their own, left from HTML's style elements
             if (m_end - m_pos >= 4 && m_text.substr(m_pos + 1, 3) == "!--") {
                 m_pos += 4;
                 token.type = CssTokenType::Cdo;
                 token.end = m_pos;
-                return token;
+                return;
             }
             break;
         case '@':
@@ -410,24 +404,24 @@ RawToken Scanner::next()
                 token.nameBegin = m_pos;
                 consumeName(token);
                 token.nameEnd = token.end = m_pos;
-                return token;
+                return;
             }
             break;
         case '\\':
             if (validEscape(m_pos))
-                return identLike(begin);
+                return identLike(token, begin);
             break;
         default:
             if (isDigit(c))
-                return numeric(begin);
+                return numeric(token, begin);
             if (classOf(c) == NameStart)
-                return identLike(begin);
+                return identLike(token, begin);
             break;
         }
         token.type = CssTokenType::Delim;
         token.delim = c;
         token.end = ++m_pos;
-        return token;
+        return;
     }
 }
 
@@ -560,7 +554,8 @@ CssTokenStream::CssTokenStream(std::string_view text)
 CssTokenType CssTokenStream::next(CssTokenList& list)
 {
     Scanner scanner(m_text, m_pos);
-    const RawToken raw = scanner.next();
+    RawToken raw;
+    scanner.next(raw);
     m_pos = scanner.pos();
     CssToken& t = list.tokens.emplace_back();
     t.type = raw.type;
