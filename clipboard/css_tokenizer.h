@@ -39,8 +39,8 @@ enum class CssTokenType : std::uint8_t {
 };
 
 // A token with its decoded value, so nothing after the tokeniser reads the text again.
-// 24 bytes: a large sheet has about one token for every three bytes, and their memory is
-// most of what reading it costs.
+// 24 bytes: a sheet has about one token for every three bytes, and a rule's tokens should
+// stay in the cache while the rule is read.
 struct CssToken {
     CssTokenType type = CssTokenType::End;
     char delim = 0;              // Delim: the byte
