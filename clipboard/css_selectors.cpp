@@ -305,12 +305,12 @@ private:
         return c;
     }
 
-    bool compound(CssMatchMask& mask, CssSpecificity& spec, bool& hasNest, int depth)
+    bool compound(CssMatchMask& mask, CssSpecificity& specificity, bool& hasNest, int depth)
     {
         mask = AllBits;
         bool any = false;
         while (m_p != m_end && m_p->type != T::Whitespace) {
-            if (!simple(mask, spec, hasNest, depth))
+            if (!simple(mask, specificity, hasNest, depth))
                 return false;
             any = true;
             if (m_p != m_end && m_p->type == T::Delim &&
@@ -320,13 +320,13 @@ private:
         return any;
     }
 
-    bool typeSelector(CssMatchMask& mask, CssSpecificity& spec)
+    bool typeSelector(CssMatchMask& mask, CssSpecificity& specificity)
     {
         const CssToken& t = *m_p++;
         if (t.type == T::Delim) { // "*"
             return true;
         }
-        spec = addSpecificity(spec, Type);
+        specificity = addSpecificity(specificity, Type);
         static constexpr std::pair<std::string_view, Element> names[] = {
             {"html", Html}, {"body", Body}, {"p", P}, {"a", A}};
         CssMatchMask m = 0;
@@ -338,18 +338,18 @@ private:
         return true;
     }
 
-    bool simple(CssMatchMask& mask, CssSpecificity& spec, bool& hasNest, int depth)
+    bool simple(CssMatchMask& mask, CssSpecificity& specificity, bool& hasNest, int depth)
     {
         const CssToken& t = *m_p;
         if (t.type == T::Ident || (t.type == T::Delim && t.delim == '*')) {
             // A namespace prefix ("svg|a", "*|a") names no element of this HTML document.
             if (m_p + 1 != m_end && m_p[1].type == T::Delim && m_p[1].delim == '|')
                 return false;
-            return typeSelector(mask, spec);
+            return typeSelector(mask, specificity);
         }
         if (t.type == T::Hash) {
             ++m_p;
-            spec = addSpecificity(spec, Id);
+            specificity = addSpecificity(specificity, Id);
             mask = 0;
             return true;
         }
@@ -357,7 +357,7 @@ private:
             ++m_p;
             hasNest = true;
             mask &= m_parent ? m_parent->mask : elementBits(Html);
-            spec = addSpecificity(spec, m_parent ? m_parent->specificity : 0);
+            specificity = addSpecificity(specificity, m_parent ? m_parent->specificity : 0);
             return true;
         }
         if (t.type == T::Delim && t.delim == '.') {
@@ -366,18 +366,18 @@ private:
                 return false;
             const bool dark = m_p->value() == "dark";
             ++m_p;
-            spec = addSpecificity(spec, Class);
+            specificity = addSpecificity(specificity, Class);
             mask &= dark ? elementBits(Html) & DarkBits : 0;
             return true;
         }
         if (t.type == T::OpenSquare)
-            return attribute(mask, spec);
+            return attribute(mask, specificity);
         if (t.type == T::Colon)
-            return pseudo(mask, spec, hasNest, depth);
+            return pseudo(mask, specificity, hasNest, depth);
         return false;
     }
 
-    bool attribute(CssMatchMask& mask, CssSpecificity& spec)
+    bool attribute(CssMatchMask& mask, CssSpecificity& specificity)
     {
         ++m_p;
         skipSpace();
@@ -414,7 +414,7 @@ private:
         if (m_p == m_end || m_p->type != T::CloseSquare)
             return false;
         ++m_p;
-        spec = addSpecificity(spec, Class);
+        specificity = addSpecificity(specificity, Class);
         mask &= attributeMask(name, op, value, fold);
         return true;
     }
@@ -436,7 +436,7 @@ private:
         return {begin, end};
     }
 
-    bool pseudo(CssMatchMask& mask, CssSpecificity& spec, bool& hasNest, int depth)
+    bool pseudo(CssMatchMask& mask, CssSpecificity& specificity, bool& hasNest, int depth)
     {
         ++m_p;
         const bool element = m_p != m_end && m_p->type == T::Colon;
@@ -454,7 +454,7 @@ private:
                 arguments();
             if (name.value().substr(0, 5) == "-moz-" || name.value().substr(0, 4) == "-ms-")
                 return false;
-            spec = addSpecificity(spec, Type);
+            specificity = addSpecificity(specificity, Type);
             mask = 0; // a pseudo-element is no element of the document
             return true;
         }
@@ -462,15 +462,15 @@ private:
             const std::optional<CssMatchMask> m = pseudoClassMask(name.value());
             if (!m)
                 return false;
-            spec = addSpecificity(spec, Class);
+            specificity = addSpecificity(specificity, Class);
             mask &= *m;
             return true;
         }
-        return function(name, mask, spec, hasNest, depth);
+        return function(name, mask, specificity, hasNest, depth);
     }
 
-    bool function(const CssToken& name, CssMatchMask& mask, CssSpecificity& spec, bool& hasNest,
-                  int depth)
+    bool function(const CssToken& name, CssMatchMask& mask, CssSpecificity& specificity,
+                  bool& hasNest, int depth)
     {
         const auto [begin, end] = arguments();
         if (depth >= MaxSelectorDepth)
@@ -496,10 +496,10 @@ private:
             }
             mask &= no ? AllBits & ~any : any;
             if (!where)
-                spec = addSpecificity(spec, most);
+                specificity = addSpecificity(specificity, most);
             return true;
         }
-        spec = addSpecificity(spec, Class);
+        specificity = addSpecificity(specificity, Class);
         return nthOrOther(n, begin, end, mask);
     }
 
