@@ -201,6 +201,15 @@ private:
     void color();
     void background();
     CssRgba browserColor() const;
+    // What a colour value of this element is read against: its scheme and currentcolor.
+    CssColorContext colorContext(CssRgba currentColor) const
+    {
+        CssColorContext context;
+        context.keywords = true;
+        context.dark = m_style.dark;
+        context.currentColor = currentColor;
+        return context;
+    }
 
     const std::vector<Candidate>& m_candidates;
     const Style* m_parent;
@@ -338,10 +347,7 @@ void ElementCascade::color()
         }
         if (!ok || d.property == CssProperty::All)
             return false;
-        CssColorContext context;
-        context.keywords = true;
-        context.dark = m_style.dark;
-        context.currentColor = m_parent ? m_parent->color : browserColor();
+        CssColorContext context = colorContext(m_parent ? m_parent->color : browserColor());
         const std::optional<CssRgba> c = cssWholeColor(v, context);
         if (!c && usesVar(d)) { // invalid at computed-value time: unset, inherited
             m_style.color = context.currentColor;
@@ -375,10 +381,7 @@ void ElementCascade::background()
         }
         if (!ok || d.property == CssProperty::All)
             return false;
-        CssColorContext context;
-        context.keywords = true;
-        context.dark = m_style.dark;
-        context.currentColor = m_style.color;
+        CssColorContext context = colorContext(m_style.color);
         const std::optional<CssRgba> c = d.property == CssProperty::Background
                                              ? cssBackgroundColor(v, context)
                                              : cssWholeColor(v, context);
