@@ -2,18 +2,20 @@
 
 #include "stored_numbers.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
 const QString Japanese = QStringLiteral("ja");
 const QString English = QStringLiteral("en");
 
-// "en-Latn-GB" and "en_GB" are both English.
+// "en-Latn-GB" and "en_GB" are both English. (A plain scan: a regular expression here cost
+// the start a compile of its own.)
 QString languagePart(const QString& name)
 {
-    const qsizetype end = name.indexOf(QRegularExpression(QStringLiteral("[-_]")));
-    return name.left(end).toLower();
+    const auto end =
+        std::find_if(name.begin(), name.end(), [](QChar c) { return c == u'-' || c == u'_'; });
+    return name.first(end - name.begin()).toLower();
 }
 
 // The line that starts at `pos`, which moves past its break: CR LF, a lone LF or a lone CR.
