@@ -26,7 +26,7 @@ void eyedropperMoveBench(benchmark::State& state)
     const std::unique_ptr<ShownWindow> shown = shownWindow(state);
     if (!shown)
         return;
-    BenchPlatform& platform = shown->platform;
+    BenchPlatform& platform = *shown->platform;
     TForm1& form = *shown->form;
     platform.pointer = QPoint(300, 200);
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,

@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <chrono>
@@ -71,15 +70,11 @@ void sortedInsertIndexBench(benchmark::State& state)
 // the store write. Every click adds a new name, so the list grows by the iteration count.
 void addSchemeBench(benchmark::State& state)
 {
-    const std::unique_ptr<QTemporaryDir> folder = settingsFolder(state);
-    if (!folder)
+    const std::unique_ptr<ShownWindow> shown = shownWindowOverSchemes(state);
+    if (!shown)
         return;
-    BenchPlatform platform(folder->path());
-    TForm1 form(platform);
-    if (!showAndWaitForFirstFrame(form)) {
-        state.SkipWithError("the window never showed its first frame");
-        return;
-    }
+    TForm1& form = *shown->form;
+    BenchPlatform& platform = *shown->platform;
     auto* addBtn = form.findChild<QPushButton*>(QStringLiteral("AddBtn"));
     auto* setList = form.findChild<QComboBox*>(QStringLiteral("SetList"));
     TForm2* dialog = form.form2();

@@ -8,21 +8,15 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QTemporaryDir>
 
 namespace {
 
 void applySchemeBench(benchmark::State& state)
 {
-    const std::unique_ptr<QTemporaryDir> folder = settingsFolder(state);
-    if (!folder)
+    const std::unique_ptr<ShownWindow> shown = shownWindowOverSchemes(state);
+    if (!shown)
         return;
-    BenchPlatform platform(folder->path());
-    TForm1 form(platform);
-    if (!showAndWaitForFirstFrame(form)) {
-        state.SkipWithError("the window never showed its first frame");
-        return;
-    }
+    TForm1& form = *shown->form;
     const int legibility = static_cast<int>(state.range(2)); // 0 never, 1 closed, 2 open
     if (legibility > 0) {
         form.findChild<QAction*>(QStringLiteral("Legibility"))->trigger();

@@ -53,17 +53,37 @@ bool showAndWaitForFirstFrame(QWidget& window, int timeoutMs)
     return exposed() && watcher.painted;
 }
 
-std::unique_ptr<ShownWindow> shownWindow(benchmark::State& state)
+namespace {
+
+std::unique_ptr<ShownWindow> shownWindowIn(benchmark::State& state,
+                                           std::unique_ptr<QTemporaryDir> folder)
 {
-    auto shown = std::make_unique<ShownWindow>();
-    if (!shown->folder.isValid()) {
-        state.SkipWithError("no temporary folder");
+    if (!folder)
         return nullptr;
-    }
-    shown->form = std::make_unique<TForm1>(shown->platform);
+    auto shown = std::make_unique<ShownWindow>();
+    shown->platform = std::make_unique<BenchPlatform>(folder->path());
+    shown->folder = std::move(folder);
+    shown->form = std::make_unique<TForm1>(*shown->platform);
     if (!showAndWaitForFirstFrame(*shown->form)) {
         state.SkipWithError("the window never showed its first frame");
         return nullptr;
     }
     return shown;
+}
+
+} // namespace
+
+std::unique_ptr<ShownWindow> shownWindow(benchmark::State& state)
+{
+    auto folder = std::make_unique<QTemporaryDir>();
+    if (!folder->isValid()) {
+        state.SkipWithError("no temporary folder");
+        return nullptr;
+    }
+    return shownWindowIn(state, std::move(folder));
+}
+
+std::unique_ptr<ShownWindow> shownWindowOverSchemes(benchmark::State& state)
+{
+    return shownWindowIn(state, settingsFolder(state));
 }

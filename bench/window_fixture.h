@@ -20,12 +20,16 @@ std::unique_ptr<QTemporaryDir> settingsFolder(benchmark::State& state);
 // frame. False when that has not happened within `timeoutMs`.
 bool showAndWaitForFirstFrame(QWidget& window, int timeoutMs = 10'000);
 
-// A main window over an empty settings folder of its own, shown with its first frame painted.
+// A main window over a settings folder of its own, shown with its first frame painted.
 struct ShownWindow {
-    QTemporaryDir folder;
-    BenchPlatform platform{folder.path()};
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<BenchPlatform> platform;
     std::unique_ptr<TForm1> form;
 };
 
-// Null, with the state told why, when there is no folder or the window shows no frame.
+// Over an empty settings folder. Null, with the state told why, when there is no folder or
+// the window shows no frame.
 std::unique_ptr<ShownWindow> shownWindow(benchmark::State& state);
+
+// The same over the settings file of settingsFolder(state).
+std::unique_ptr<ShownWindow> shownWindowOverSchemes(benchmark::State& state);
