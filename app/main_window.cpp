@@ -318,13 +318,16 @@ bool TForm1::FormClose()
     m_undo.clear();
     // After a failed write the user decides: close without saving, or stay with the store
     // in memory so that the next close tries again.
-    if (!writeSettings() &&
-        m_platform.messageBox(this, Texts::AppTitle, MainTexts::CloseWithoutSaving(),
-                              Platform::Buttons::OkCancel,
-                              Platform::Icon::Question) != Platform::Answer::Ok)
+    if (!writeSettings() && !confirmed(this, MainTexts::CloseWithoutSaving()))
         return false;
     m_settings.reset();
     if (!m_tempPagePath.isEmpty())
         QFile::remove(m_tempPagePath);
     return true;
+}
+
+bool TForm1::confirmed(QWidget* parent, const QString& question)
+{
+    return m_platform.messageBox(parent, Texts::AppTitle, question, Platform::Buttons::OkCancel,
+                                 Platform::Icon::Question) == Platform::Answer::Ok;
 }

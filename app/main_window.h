@@ -124,6 +124,8 @@ private:
     // Life of the window.
     void FormActivate();
     bool FormClose();
+    // An OK/Cancel question over `parent`; true when the answer is OK.
+    bool confirmed(QWidget* parent, const QString& question);
     void EndBtnClick();
     void Exit1Click();
 

@@ -49,10 +49,7 @@ void TForm1::DarkSchemeClick(bool checked)
 
 void TForm1::DarkDeleteClick()
 {
-    if (!m_sets.hasDark() ||
-        m_platform.messageBox(this, Texts::AppTitle, DarkTexts::ConfirmDelete(),
-                              Platform::Buttons::OkCancel,
-                              Platform::Icon::Question) != Platform::Answer::Ok)
+    if (!m_sets.hasDark() || !confirmed(this, DarkTexts::ConfirmDelete()))
         return;
     setDarkSet(std::nullopt);
     m_undo.removeSet(ColorSetKind::Dark);

@@ -84,10 +84,8 @@ void TForm1::FixAllClick()
             return;
         }
         const QString background = QString::fromStdString(colorHex((*fixed)[BGCOLOR]));
-        if (m_platform.messageBox(m_legibility, Texts::AppTitle,
-                                  LegibilityTexts::FixAllNewBackground().arg(background, levelText),
-                                  Platform::Buttons::OkCancel,
-                                  Platform::Icon::Question) != Platform::Answer::Ok)
+        if (!confirmed(m_legibility,
+                       LegibilityTexts::FixAllNewBackground().arg(background, levelText)))
             return;
     }
     applyFixedColors(*fixed);

@@ -106,9 +106,7 @@ void TForm1::UpdBtnClick()
     const int index = SetList->currentIndex();
     if (index < 0)
         return;
-    if (m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::ConfirmReplace(),
-                              Platform::Buttons::OkCancel,
-                              Platform::Icon::Question) != Platform::Answer::Ok)
+    if (!confirmed(this, SchemeTexts::ConfirmReplace()))
         return;
     m_settings->writeText(SchemeSection, SetList->itemText(index), schemeValueText(m_sets.light()));
     writeDarkLine(SetList->itemText(index));
@@ -119,9 +117,7 @@ void TForm1::DelBtnClick()
     int index = SetList->currentIndex();
     if (index < 0)
         return;
-    if (m_platform.messageBox(this, Texts::AppTitle, SchemeTexts::ConfirmDelete(),
-                              Platform::Buttons::OkCancel,
-                              Platform::Icon::Question) != Platform::Answer::Ok)
+    if (!confirmed(this, SchemeTexts::ConfirmDelete()))
         return;
     m_settings->deleteKey(SchemeSection, SetList->itemText(index));
     m_settings->deleteKey(DarkSchemeSection, SetList->itemText(index));
