@@ -70,11 +70,7 @@ Keyword keywordOf(const CssValueTokens& v)
         {"unset", Keyword::Unset},
         {"revert", Keyword::Revert},
         {"revert-layer", Keyword::RevertLayer}};
-    for (const auto& [w, k] : words) {
-        if (cssNameIs(v[0], w))
-            return k;
-    }
-    return Keyword::None;
+    return cssKeyword(v[0].value(), words).value_or(Keyword::None);
 }
 
 bool sameLayer(const CssDeclaration& a, const CssDeclaration& b)

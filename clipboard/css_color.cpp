@@ -115,11 +115,7 @@ std::optional<Function> colorFunction(const CssToken& token)
         {"lch", Function::Lch},     {"oklab", Function::Oklab}, {"oklch", Function::Oklch},
         {"color", Function::Color},
     };
-    for (const auto& [name, function] : names) {
-        if (cssNameIs(token, name))
-            return function;
-    }
-    return std::nullopt;
+    return cssKeyword(token.value(), names);
 }
 
 std::optional<ColorSpaces::RgbSpace> predefinedRgb(const CssToken& token)
@@ -133,11 +129,7 @@ std::optional<ColorSpaces::RgbSpace> predefinedRgb(const CssToken& token)
         {"prophoto-rgb", RgbSpace::ProphotoRgb},
         {"rec2020", RgbSpace::Rec2020},
     };
-    for (const auto& [name, space] : names) {
-        if (cssNameIs(token, name))
-            return space;
-    }
-    return std::nullopt;
+    return cssKeyword(token.value(), names);
 }
 
 // The space of color(): an RGB space, else XYZ relative to D65 or to D50.

@@ -60,10 +60,8 @@ std::optional<double> mediaValue(const CssToken*& p, const CssToken* end)
         {"dpi", 1 / 96.0},
         {"dpcm", 2.54 / 96},
     };
-    for (const auto& [unit, factor] : units) {
-        if (cssNameIs(t.value(), unit))
-            return t.number * factor;
-    }
+    if (const std::optional<double> factor = cssKeyword(t.value(), units))
+        return t.number * *factor;
     return std::nullopt;
 }
 

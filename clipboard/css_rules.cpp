@@ -88,11 +88,7 @@ std::optional<CssProperty> propertyOf(std::string_view name)
         {"color-scheme", CssProperty::ColorScheme},
         {"all", CssProperty::All},
     };
-    for (const auto& [n, p] : names) {
-        if (cssNameIs(name, n))
-            return p;
-    }
-    return std::nullopt;
+    return cssKeyword(name, names);
 }
 
 } // namespace

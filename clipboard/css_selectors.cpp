@@ -329,12 +329,8 @@ private:
         specificity = addSpecificity(specificity, Type);
         static constexpr std::pair<std::string_view, Element> names[] = {
             {"html", Html}, {"body", Body}, {"p", P}, {"a", A}};
-        CssMatchMask m = 0;
-        for (const auto& [name, e] : names) {
-            if (cssNameIs(t, name))
-                m = elementBits(e);
-        }
-        mask &= m;
+        const std::optional<Element> e = cssKeyword(t.value(), names);
+        mask &= e ? elementBits(*e) : 0;
         return true;
     }
 

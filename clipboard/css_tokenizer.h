@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The tokens of CSS Syntax Level 3. Comments are skipped and yield no token.
@@ -82,4 +84,15 @@ bool cssNameIs(std::string_view name, std::string_view lower);
 inline bool cssNameIs(const CssToken& token, std::string_view lower)
 {
     return cssNameIs(token.value(), lower);
+}
+
+// The value that a table of lower-case keywords pairs with `name`, matched in any ASCII case.
+template <typename T, std::size_t N>
+std::optional<T> cssKeyword(std::string_view name, const std::pair<std::string_view, T> (&table)[N])
+{
+    for (const auto& [keyword, value] : table) {
+        if (cssNameIs(name, keyword))
+            return value;
+    }
+    return std::nullopt;
 }
