@@ -285,6 +285,30 @@ Triple oklabOf(ColorValue color)
     return xyzToOklab(linearSrgbToXyz(linear));
 }
 
+Triple oklchToSrgb(const Triple& lch)
+{
+    return xyzToSrgb(oklabToXyz(lchToLab(lch)));
+}
+
+double srgbGamutChroma(double lightness, double chroma, double hue)
+{
+    constexpr int Bisections = 18;
+    const auto inGamut = [&](double c) {
+        constexpr double Slack = 1e-9;
+        const Triple srgb = oklchToSrgb({lightness, c, hue});
+        return std::all_of(srgb.begin(), srgb.end(),
+                           [](double v) { return v >= -Slack && v <= 1 + Slack; });
+    };
+    if (inGamut(chroma))
+        return chroma;
+    double inside = 0, outside = chroma;
+    for (int step = 0; step < Bisections; ++step) {
+        const double middle = (inside + outside) / 2;
+        (inGamut(middle) ? inside : outside) = middle;
+    }
+    return inside;
+}
+
 double deltaEOK(const Triple& a, const Triple& b)
 {
     return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +

@@ -92,6 +92,10 @@ Triple rgbToXyz(RgbSpace space, const Triple& encoded);
 Triple xyzToSrgb(const Triple& xyz);
 
 Triple oklabOf(ColorValue color);
+// Encoded sRGB components of an OKLCH colour, not yet brought into [0, 1].
+Triple oklchToSrgb(const Triple& lch);
+// The most chroma, up to `chroma`, that sRGB holds at this OKLab lightness and hue.
+double srgbGamutChroma(double lightness, double chroma, double hue);
 // deltaEOK: the Euclidean distance of two OKLab colours.
 double deltaEOK(const Triple& a, const Triple& b);
 

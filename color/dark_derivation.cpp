@@ -21,37 +21,11 @@ using ColorSpaces::Triple;
 
 constexpr int LightnessSamples = 256; // per unit of OKLab lightness
 constexpr int ChromaSamples = 12;     // from grey to the most the gamut holds
-constexpr int GamutSteps = 18;        // bisections of the chroma at the gamut's edge
 constexpr double BackgroundMargin = 0.003;
 
 Triple lchOf(ColorValue color)
 {
     return ColorSpaces::labToLch(ColorSpaces::oklabOf(color));
-}
-
-Triple srgbOfLch(const Triple& lch)
-{
-    return ColorSpaces::xyzToSrgb(ColorSpaces::oklabToXyz(ColorSpaces::lchToLab(lch)));
-}
-
-bool inGamut(const Triple& srgb)
-{
-    constexpr double Slack = 1e-9;
-    return std::all_of(srgb.begin(), srgb.end(),
-                       [](double v) { return v >= -Slack && v <= 1 + Slack; });
-}
-
-// The most chroma up to `chroma` that sRGB holds at this lightness and hue.
-double gamutChroma(double lightness, double chroma, double hue)
-{
-    if (inGamut(srgbOfLch({lightness, chroma, hue})))
-        return chroma;
-    double inside = 0, outside = chroma;
-    for (int step = 0; step < GamutSteps; ++step) {
-        const double middle = (inside + outside) / 2;
-        (inGamut(srgbOfLch({lightness, middle, hue})) ? inside : outside) = middle;
-    }
-    return inside;
 }
 
 double hueGap(double a, double b)
@@ -160,9 +134,10 @@ std::vector<Sample> samplesKeepingHue(ColorValue light, ColorValue target, const
         std::max(1, static_cast<int>(std::ceil((span.high - span.low) * LightnessSamples)));
     for (int i = 0; i <= steps; ++i) {
         const double lightness = span.low + (span.high - span.low) * i / steps;
-        const double most = gamutChroma(lightness, span.maxChroma, hue);
+        const double most = ColorSpaces::srgbGamutChroma(lightness, span.maxChroma, hue);
         for (int j = 0; j <= ChromaSamples; ++j)
-            add(ColorSpaces::toColorValue(srgbOfLch({lightness, most * j / ChromaSamples, hue})));
+            add(ColorSpaces::toColorValue(
+                ColorSpaces::oklchToSrgb({lightness, most * j / ChromaSamples, hue})));
     }
     std::sort(samples.begin(), samples.end(),
               [](const Sample& a, const Sample& b) { return a.color < b.color; });
@@ -254,8 +229,8 @@ ColorValue mirroredColor(ColorValue color, double lowest, double highest)
 {
     Triple lch = lchOf(color);
     lch[0] = std::clamp(1 - lch[0], lowest, highest);
-    lch[1] = gamutChroma(lch[0], lch[1], lch[2]);
-    return ColorSpaces::toColorValue(srgbOfLch(lch));
+    lch[1] = ColorSpaces::srgbGamutChroma(lch[0], lch[1], lch[2]);
+    return ColorSpaces::toColorValue(ColorSpaces::oklchToSrgb(lch));
 }
 
 BodyColorSet mirroredSet(const BodyColorSet& light)

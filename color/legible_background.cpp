@@ -19,39 +19,12 @@ using ColorSpaces::Triple;
 // the search tries; finer than 8-bit colours can follow in the dark, where it matters.
 constexpr double LightnessStep = 0.0025;
 constexpr int ChromaSteps = 8;
-constexpr int GamutSteps = 18; // bisections of the chroma at the gamut's edge
 
 struct Candidate {
     ColorValue color;
     double key;
     double distance;
 };
-
-Triple srgbOfLch(double lightness, double chroma, double hue)
-{
-    return ColorSpaces::xyzToSrgb(
-        ColorSpaces::oklabToXyz(ColorSpaces::lchToLab({lightness, chroma, hue})));
-}
-
-bool inGamut(const Triple& srgb)
-{
-    constexpr double Slack = 1e-9;
-    return std::all_of(srgb.begin(), srgb.end(),
-                       [](double v) { return v >= -Slack && v <= 1 + Slack; });
-}
-
-// The most chroma up to `chroma` that sRGB holds at this lightness and hue.
-double gamutChroma(double lightness, double chroma, double hue)
-{
-    if (inGamut(srgbOfLch(lightness, chroma, hue)))
-        return chroma;
-    double inside = 0, outside = chroma;
-    for (int step = 0; step < GamutSteps; ++step) {
-        const double middle = (inside + outside) / 2;
-        (inGamut(srgbOfLch(lightness, middle, hue)) ? inside : outside) = middle;
-    }
-    return inside;
-}
 
 // Colours of the target's hue, from black to white and from grey to its chroma.
 std::vector<Candidate> candidatesNear(ColorValue target)
@@ -68,9 +41,10 @@ std::vector<Candidate> candidatesNear(ColorValue target)
     add(target);
     for (int i = 0; i <= steps; ++i) {
         const double lightness = static_cast<double>(i) / steps;
-        const double most = gamutChroma(lightness, lch[1], lch[2]);
+        const double most = ColorSpaces::srgbGamutChroma(lightness, lch[1], lch[2]);
         for (int j = 0; j <= ChromaSteps; ++j)
-            add(ColorSpaces::toColorValue(srgbOfLch(lightness, most * j / ChromaSteps, lch[2])));
+            add(ColorSpaces::toColorValue(
+                ColorSpaces::oklchToSrgb({lightness, most * j / ChromaSteps, lch[2]})));
     }
     std::vector<Candidate> out;
     out.reserve(found.size());
