@@ -326,7 +326,7 @@ void ElementCascade::color()
         const bool inherits = k == Keyword::Inherit || k == Keyword::Unset ||
                               (k == Keyword::Revert && m_element != A && m_parent) ||
                               (!ok && d.valueBegin && d.property == CssProperty::Color);
-        if (k == Keyword::Revert || (k == Keyword::Initial && !m_parent)) {
+        if ((k == Keyword::Revert && !inherits) || (k == Keyword::Initial && !m_parent)) {
             m_style.color = browserColor();
             m_style.colorDecided = m_style.schemeDecided;
             return true;

@@ -161,6 +161,10 @@ TEST(CssCascade, OnlySlotsAnAuthorDecidesAreApplied)
     const std::optional<ColorValue> none;
     EXPECT_EQ(visited.slotColors, (std::array<std::optional<ColorValue>, SlotCount>{
                                       none, none, none, swapWebOrder(0x123456), none}));
+    // A colour the root element inherits is the author's too.
+    const CssPasteResult inherited = readCssPaste(":root { color: #123456 }");
+    EXPECT_EQ(inherited.slotColors, (std::array<std::optional<ColorValue>, SlotCount>{
+                                        none, swapWebOrder(0x123456), none, none, none}));
     const CssPasteResult linked =
         readCssPaste("<link rel=\"stylesheet\" href=\"site.css\"><body class=\"home\">");
     EXPECT_EQ(linked.kind, CssPasteResult::Kind::Nothing);
