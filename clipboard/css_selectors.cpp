@@ -3,6 +3,7 @@
 #include "css_selector_values.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -509,9 +510,15 @@ private:
             for (const CssToken* p = begin; p != end; ++p) {
                 if (p->type == T::Ident && cssNameIs(*p, "of"))
                     break; // "of S" narrows the siblings counted; every element is alone
-                if (p->type == T::Number || p->type == T::Dimension)
-                    text += (p->number >= 0 && p != begin ? "+" : "") +
+                if (p->type == T::Number || p->type == T::Dimension) {
+                    if (!(std::abs(p->number) < 1e9))
+                        return false; // beyond any index, and beyond a long's reach
+                    // "2n + 1" puts its sign in a token of its own.
+                    const bool afterSign =
+                        !text.empty() && (text.back() == '+' || text.back() == '-');
+                    text += (p->number >= 0 && p != begin && !afterSign ? "+" : "") +
                             std::to_string(static_cast<long>(p->number));
+                }
                 if (p->type == T::Dimension || p->type == T::Ident)
                     text += p->value();
                 if (p->type == T::Delim)
