@@ -3,6 +3,8 @@
 #include "css_color.h"
 
 #include <cctype>
+#include <charconv>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -53,10 +55,12 @@ std::string decodeReferences(std::string_view v)
         }
         if (!c && ref.size() > 1 && ref[0] == '#') {
             const bool hex = ref[1] == 'x' || ref[1] == 'X';
-            unsigned long n = 0;
-            for (char d : ref.substr(hex ? 2 : 1))
-                n = n * (hex ? 16 : 10) + static_cast<unsigned long>(hex ? hexValue(d) : d - '0');
-            c = n > 0 && n < 0x80 ? static_cast<char>(n) : 0;
+            const std::string_view digits = ref.substr(hex ? 2 : 1);
+            unsigned n = 0;
+            const auto [end, error] =
+                std::from_chars(digits.data(), digits.data() + digits.size(), n, hex ? 16 : 10);
+            const bool whole = error == std::errc() && end == digits.data() + digits.size();
+            c = whole && n > 0 && n < 0x80 ? static_cast<char>(n) : 0;
         }
         if (!c) {
             out.push_back(v[i]);

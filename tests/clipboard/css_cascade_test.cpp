@@ -106,6 +106,8 @@ const CascadeCase kValues[] = {
      "</head><Body BGCOLOR=chucknorris text=black link='#00f' vlink=\"purple\" "
      "style=\"color: &#x6c;ime\">",
      "#C00000 #00FF00 #0000FF #FF0000 #0000FF", nullptr},
+    // A numeric reference is its digits whole, or it stands as written.
+    {"<body style=\"color: red&#1a;\">", Browser, nullptr},
     // The style attributes outlive the tags they were read from.
     {"<html style='background: #123456'><meta name=aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa "
      "content=bbbbbbbbbbbbbbbbbbbbbbbbbbbbb><body style='color: #abcdef'><p title=cccccccccccccc>",
