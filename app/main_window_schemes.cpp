@@ -28,10 +28,16 @@ void TForm1::ApplyScheme(int index)
     if (value == NoneMarker)
         return;
     if (const std::optional<BodyColorSet> colors = readSchemeColors(value)) {
-        // A scheme comes with its own dark set or none, and the light set is shown.
-        showColorSet(ColorSetKind::Light);
+        // A scheme comes with its own dark set or none, and the light set is shown: drawn
+        // once, so that an open legibility window computes once.
+        const bool darkWasShown = m_sets.darkShown();
+        m_sets.setLight(*colors);
+        m_sets.show(ColorSetKind::Light);
         loadDarkLine(key);
-        SetBodyColors(*colors);
+        if (darkWasShown)
+            showColorSet(ColorSetKind::Light);
+        else
+            SetBodyColors(*colors);
     }
 }
 

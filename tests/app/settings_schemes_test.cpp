@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include <algorithm>
@@ -262,7 +263,9 @@ TEST_F(SchemeTest, ChoosingASchemeReturnsToTheBackgroundSlot)
     startWith("[Color Set]\nsea=255,65280,16711680,0,65535\n");
     find<QRadioButton>("ColType_3")->click();
     find<QAction>("Cundo")->setEnabled(true);
+    const QSignalSpy changes(form.get(), &TForm1::bodyColorsChanged);
     emit list()->activated(0);
+    EXPECT_EQ(changes.count(), 1) << "one change for the five colours";
     EXPECT_TRUE(find<QRadioButton>("ColType_0")->isChecked());
     EXPECT_EQ(form->editColor(), 255u);
     EXPECT_FALSE(form->ColorPending);
