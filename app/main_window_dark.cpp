@@ -34,15 +34,13 @@ void TForm1::buildDarkMenu(QMenu* show)
 void TForm1::DarkSchemeClick(bool checked)
 {
     if (checked && !m_sets.hasDark()) {
-        const FixLevel level = m_legibility ? m_legibility->level() : FixLevel::AA;
-        std::optional<BodyColorSet> dark = deriveDarkSet(m_sets.light(), level);
-        if (!dark) {
-            // A link cannot be 7:1 against a dark page and 3:1 against its text at once.
-            dark = deriveDarkSet(m_sets.light(), FixLevel::AA);
+        // At AAA no dark set exists: a link cannot be 7:1 against a dark page and 3:1
+        // against its text at once. It is made at AA, and the user told so.
+        const bool aaa = m_legibility && m_legibility->level() == FixLevel::AAA;
+        setDarkSet(deriveDarkSet(m_sets.light(), FixLevel::AA));
+        if (aaa)
             m_platform.messageBox(this, Texts::AppTitle, DarkTexts::NoDarkAtLevel(),
                                   Platform::Buttons::Ok, Platform::Icon::Information);
-        }
-        setDarkSet(dark);
     }
     showColorSet(checked && m_sets.hasDark() ? ColorSetKind::Dark : ColorSetKind::Light);
 }
