@@ -74,20 +74,17 @@ void TForm1::FixAllClick()
 {
     const FixLevel level = m_legibility->level();
     const QString levelText = level == FixLevel::AA ? QStringLiteral("AA") : QStringLiteral("AAA");
-    std::optional<BodyColorSet> fixed = fixAllColors(m_sets.shown(), level);
+    const std::optional<BodyColorSet> fixed = nearestLegibleBackground(m_sets.shown(), level);
     if (!fixed) {
-        fixed = nearestLegibleBackground(m_sets.shown(), level);
-        if (!fixed) {
-            m_platform.messageBox(m_legibility, Texts::AppTitle,
-                                  LegibilityTexts::FixAllImpossible().arg(levelText),
-                                  Platform::Buttons::Ok, Platform::Icon::Exclamation);
-            return;
-        }
-        const QString background = QString::fromStdString(colorHex((*fixed)[BGCOLOR]));
-        if (!confirmed(m_legibility,
-                       LegibilityTexts::FixAllNewBackground().arg(background, levelText)))
-            return;
+        m_platform.messageBox(m_legibility, Texts::AppTitle,
+                              LegibilityTexts::FixAllImpossible().arg(levelText),
+                              Platform::Buttons::Ok, Platform::Icon::Exclamation);
+        return;
     }
+    const QString background = QString::fromStdString(colorHex((*fixed)[BGCOLOR]));
+    if ((*fixed)[BGCOLOR] != m_sets.shown()[BGCOLOR] &&
+        !confirmed(m_legibility, LegibilityTexts::FixAllNewBackground().arg(background, levelText)))
+        return;
     applyFixedColors(*fixed);
 }
 

@@ -38,7 +38,6 @@ std::vector<Candidate> candidatesNear(ColorValue target)
                           Candidate{color, luminanceKey(color),
                                     ColorSpaces::deltaEOK(ColorSpaces::oklabOf(color), targetLab)});
     };
-    add(target);
     for (int i = 0; i <= steps; ++i) {
         const double lightness = static_cast<double>(i) / steps;
         const double most = ColorSpaces::srgbGamutChroma(lightness, lch[1], lch[2]);
@@ -84,7 +83,8 @@ std::optional<BodyColorSet> nearestLegibleBackground(const BodyColorSet& colors,
     std::sort(candidates.begin(), candidates.end(),
               [](const Candidate& a, const Candidate& b) { return a.distance < b.distance; });
     for (const Candidate& candidate : candidates) {
-        if (!roomForAll(candidate.key / WhiteLuminanceKey, level))
+        if (candidate.color == colors[BGCOLOR] ||
+            !roomForAll(candidate.key / WhiteLuminanceKey, level))
             continue;
         BodyColorSet trial = colors;
         trial[BGCOLOR] = candidate.color;
