@@ -278,21 +278,3 @@ std::optional<BodyColorSet> deriveDarkSet(const BodyColorSet& light, FixLevel le
         return std::nullopt;
     return search.solve(nearest->color);
 }
-
-bool darkSetKeepsHues(const BodyColorSet& light, const BodyColorSet& dark)
-{
-    for (std::size_t slot = 0; slot < light.size(); ++slot) {
-        const Triple from = lchOf(light[slot]), to = lchOf(dark[slot]);
-        if (from[1] >= DarkHueMinChroma && to[1] >= DarkHueMinChroma &&
-            hueGap(from[2], to[2]) > DarkHueTolerance)
-            return false;
-    }
-    return true;
-}
-
-bool allPairsPass(const BodyColorSet& colors, FixLevel level)
-{
-    const LegibilityTable table = legibilityTable(colors);
-    return std::all_of(table.begin(), table.end(),
-                       [&](const LegibilityRow& row) { return rowPasses(row, level); });
-}

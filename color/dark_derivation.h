@@ -31,7 +31,3 @@ BodyColorSet invertedSet(const BodyColorSet& light);
 // that does. nullopt where no dark background can make them pass (at AAA: never, since
 // even black leaves a link no luminance that is 7:1 on it and 3:1 from the text).
 std::optional<BodyColorSet> deriveDarkSet(const BodyColorSet& light, FixLevel level);
-
-// Whether a dark set keeps the rules above against the light set it came from.
-bool darkSetKeepsHues(const BodyColorSet& light, const BodyColorSet& dark);
-bool allPairsPass(const BodyColorSet& colors, FixLevel level);

@@ -22,6 +22,13 @@ bool rowPasses(const LegibilityRow& row, FixLevel level)
     return row.hundredths >= requiredHundredths(row.background, level);
 }
 
+bool allPairsPass(const BodyColorSet& colors, FixLevel level)
+{
+    const LegibilityTable table = legibilityTable(colors);
+    return std::all_of(table.begin(), table.end(),
+                       [&](const LegibilityRow& row) { return rowPasses(row, level); });
+}
+
 std::optional<ColorValue> nearestPassingColor(ColorValue foreground, ColorValue other,
                                               int hundredths, const ColorRange& range)
 {
@@ -47,9 +54,7 @@ LegibilitySuggestions legibilitySuggestions(const LegibilityTable& table, FixLev
 std::optional<BodyColorSet> fixAllColors(const BodyColorSet& colors, FixLevel level,
                                          const ColorRange& range)
 {
-    const LegibilityTable table = legibilityTable(colors);
-    if (std::all_of(table.begin(), table.end(),
-                    [&](const LegibilityRow& row) { return rowPasses(row, level); }))
+    if (allPairsPass(colors, level))
         return colors;
     const auto fixed = nearestPassingSet(colors, level, range);
     if (!fixed)

@@ -15,6 +15,8 @@ enum class FixLevel { AA, AAA };
 // TEXT at either level.
 int requiredHundredths(ColorSlot background, FixLevel level);
 bool rowPasses(const LegibilityRow& row, FixLevel level);
+// Whether all seven pairs of the colours pass at the level.
+bool allPairsPass(const BodyColorSet& colors, FixLevel level);
 
 // The colours a search may return: every channel within [low, high], all 16,777,216 by
 // default. A narrower range lets a test weigh the search against one that tries every colour.

@@ -290,17 +290,6 @@ TEST_F(SchemeTest, NamesTheFileCannotKeepAreRefused)
     EXPECT_EQ(listed(list()), QStringList({QString::fromUtf8("rené ✓")}));
 }
 
-namespace {
-
-bool allPairsPassAA(const BodyColorSet& colors)
-{
-    const LegibilityTable table = legibilityTable(colors);
-    return std::all_of(table.begin(), table.end(),
-                       [](const LegibilityRow& row) { return rowPasses(row, FixLevel::AA); });
-}
-
-} // namespace
-
 TEST_F(SchemeTest, TheDarkSetIsDerivedShownCopiedStoredAndBroughtBackWithItsScheme)
 {
     start();
@@ -309,7 +298,7 @@ TEST_F(SchemeTest, TheDarkSetIsDerivedShownCopiedStoredAndBroughtBackWithItsSche
     dark->trigger();
     ASSERT_TRUE(form->colorSets().darkShown());
     const BodyColorSet night = form->bodyColors();
-    EXPECT_TRUE(allPairsPassAA(night));
+    EXPECT_TRUE(allPairsPass(night, FixLevel::AA));
     EXPECT_EQ(form->windowTitle(), QStringLiteral(" Pagetint - ダーク"));
     find<QAction>("CopyVars")->trigger();
     const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
