@@ -1,5 +1,6 @@
 #include "legibility_window.h"
 
+#include "color_swatch.h"
 #include "legibility_texts.h"
 #include "window_metrics.h"
 
@@ -16,8 +17,6 @@
 #include <QToolButton>
 
 namespace {
-
-constexpr int SwatchSize = 16; // pixels, square
 
 QFrame* makeSwatch(QWidget* parent, const QString& name)
 {
@@ -38,11 +37,6 @@ QLabel* makeLabel(QWidget* parent, const QString& name, Qt::Alignment alignment)
     return label;
 }
 
-QColor qColor(ColorValue color)
-{
-    return QColor(redOf(color), greenOf(color), blueOf(color));
-}
-
 void fillSwatch(QFrame* swatch, ColorValue color)
 {
     QPalette pal = swatch->palette();
@@ -51,16 +45,6 @@ void fillSwatch(QFrame* swatch, ColorValue color)
 }
 
 // The suggestion's swatch as the button's icon, framed as the other swatches are.
-QIcon swatchIcon(ColorValue color)
-{
-    QPixmap pixmap(SwatchSize, SwatchSize);
-    pixmap.fill(qColor(color));
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, SwatchSize - 1, SwatchSize - 1);
-    return QIcon(pixmap);
-}
-
 } // namespace
 
 LegibilityWindow::LegibilityWindow(const BodyColorSet& colors, QWidget* parent)

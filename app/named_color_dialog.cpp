@@ -1,5 +1,6 @@
 #include "named_color_dialog.h"
 
+#include "color_swatch.h"
 #include "named_color_filter.h"
 #include "named_color_table.h"
 #include "named_color_texts.h"
@@ -19,18 +20,7 @@
 
 namespace {
 
-constexpr int SwatchSize = 16; // pixels, square
 constexpr int VisibleRows = 14;
-
-QIcon swatchIcon(ColorValue color)
-{
-    QPixmap pixmap(SwatchSize, SwatchSize);
-    pixmap.fill(QColor(redOf(color), greenOf(color), blueOf(color)));
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, SwatchSize - 1, SwatchSize - 1);
-    return QIcon(pixmap);
-}
 
 } // namespace
 

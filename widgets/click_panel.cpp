@@ -1,11 +1,13 @@
 #include "click_panel.h"
 
+#include "color_swatch.h"
+
 #include <QMouseEvent>
 
 void ClickPanel::setFillColor(unsigned color)
 {
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
+    pal.setColor(QPalette::Window, qColor(color));
     setPalette(pal);
     setAutoFillBackground(true);
 }

@@ -1,5 +1,6 @@
 #include "palette_view.h"
 
+#include "color_swatch.h"
 #include "named_color_table.h"
 #include "palette_geometry.h"
 
@@ -47,7 +48,7 @@ QImage drawPaletteImage(const QColor& background)
     for (int i = 0; i < NamedColorTable::Count; ++i) {
         const ColorValue c = NamedColorTable::row(i).value;
         const PaletteGeometry::Rect r = PaletteGeometry::swatch(i);
-        painter.fillRect(r.x, r.y, r.width, r.height, QColor(redOf(c), greenOf(c), blueOf(c)));
+        painter.fillRect(r.x, r.y, r.width, r.height, qColor(c));
     }
     return image;
 }

@@ -1,5 +1,6 @@
 #include "url_label.h"
 
+#include "color_swatch.h"
 #include "platform.h"
 #include "resources.h"
 #include "shell_open.h"
@@ -48,7 +49,7 @@ ColorValue TURLLabel::fontColor() const
 void TURLLabel::setFontColor(ColorValue color)
 {
     QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, QColor(redOf(color), greenOf(color), blueOf(color)));
+    pal.setColor(QPalette::WindowText, qColor(color));
     setPalette(pal);
 }
 
