@@ -7,6 +7,7 @@
 #include "help_location.h"
 #include "int_edit.h"
 #include "main_window_texts.h"
+#include "menu_items.h"
 #include "named_color_table.h"
 #include "palette_view.h"
 #include "platform.h"
@@ -30,30 +31,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
-
-namespace {
-
-QMenu* addMenu(QMenuBar* bar, const char* name, const QString& title)
-{
-    QMenu* menu = bar->addMenu(title);
-    menu->setObjectName(QLatin1String(name));
-    menu->menuAction()->setObjectName(QLatin1String(name));
-    return menu;
-}
-
-QAction* addItem(QMenu* menu, const char* name, const QString& caption,
-                 const QKeySequence& key = {}, bool checkable = false)
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(key);
-    action->setCheckable(checkable);
-    // The menu takes its shortcuts before the focused control does.
-    action->setShortcutContext(Qt::WindowShortcut);
-    return action;
-}
-
-} // namespace
 
 TForm1::TForm1(Platform& platform, QWidget* parent)
     : QMainWindow(parent)
@@ -91,9 +68,7 @@ void TForm1::buildMenu()
     edit->addSeparator();
     CopyVars = addItem(edit, "CopyVars", MainTexts::CopyVars(),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    QMenu* copyAs = edit->addMenu(MainTexts::CopyAs());
-    copyAs->setObjectName(QStringLiteral("CopyAs"));
-    copyAs->menuAction()->setObjectName(QStringLiteral("CopyAs"));
+    QMenu* copyAs = addMenu(edit, "CopyAs", MainTexts::CopyAs());
     CopyRgb = addItem(copyAs, "CopyRgb", MainTexts::CopyRgb);
     CopyHsl = addItem(copyAs, "CopyHsl", MainTexts::CopyHsl);
     CopyOklch = addItem(copyAs, "CopyOklch", MainTexts::CopyOklch);

@@ -8,6 +8,7 @@
 #include "legibility_texts.h"
 #include "legibility_window.h"
 #include "main_window_texts.h"
+#include "menu_items.h"
 #include "platform.h"
 #include "scheme_value.h"
 #include "settings_store.h"
@@ -19,13 +20,9 @@
 void TForm1::buildDarkMenu(QMenu* show)
 {
     show->addSeparator();
-    DarkScheme = show->addAction(DarkTexts::DarkScheme());
-    DarkScheme->setObjectName(QStringLiteral("DarkScheme"));
-    DarkScheme->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    DarkScheme->setShortcutContext(Qt::WindowShortcut);
-    DarkScheme->setCheckable(true);
-    DarkDelete = show->addAction(DarkTexts::DarkDelete());
-    DarkDelete->setObjectName(QStringLiteral("DarkDelete"));
+    DarkScheme = addItem(show, "DarkScheme", DarkTexts::DarkScheme(),
+                         QKeySequence(Qt::CTRL | Qt::Key_D), true);
+    DarkDelete = addItem(show, "DarkDelete", DarkTexts::DarkDelete());
     DarkDelete->setEnabled(false);
     connect(DarkScheme, &QAction::triggered, this, &TForm1::DarkSchemeClick);
     connect(DarkDelete, &QAction::triggered, this, &TForm1::DarkDeleteClick);

@@ -3,6 +3,7 @@
 
 #include "language.h"
 #include "main_window_texts.h"
+#include "menu_items.h"
 #include "platform.h"
 #include "settings_store.h"
 #include "texts.h"
@@ -12,23 +13,14 @@
 
 void TForm1::buildLanguageMenu(QMenu* option)
 {
-    QMenu* menu = option->addMenu(MainTexts::LanguageMenu());
-    menu->setObjectName(QStringLiteral("Language"));
-    menu->menuAction()->setObjectName(QStringLiteral("Language"));
-    m_languageGroup = new QActionGroup(menu);
+    QMenu* menu = addMenu(option, "Language", MainTexts::LanguageMenu());
+    // In LanguageOption order: an item's data is the stored value.
     const std::pair<const char*, QString> items[] = {
         {"LanguageAuto", MainTexts::LanguageAutomatic()},
         {"LanguageJa", MainTexts::LanguageJapanese()},
         {"LanguageEn", MainTexts::LanguageEnglish},
     };
-    for (int value = 0; value < 3; ++value) {
-        QAction* item = menu->addAction(items[value].second);
-        item->setObjectName(QLatin1String(items[value].first));
-        item->setCheckable(true);
-        item->setData(value); // the stored value, in LanguageOption order
-        m_languageGroup->addAction(item);
-    }
-    m_languageGroup->actions().constFirst()->setChecked(true);
+    m_languageGroup = addChoiceGroup(menu, items);
     connect(m_languageGroup, &QActionGroup::triggered, this, &TForm1::LanguageClick);
 }
 

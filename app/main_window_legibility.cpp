@@ -9,6 +9,7 @@
 #include "legible_background.h"
 #include "main_window_accessibility.h"
 #include "main_window_texts.h"
+#include "menu_items.h"
 #include "platform.h"
 #include "texts.h"
 #include "url_label.h"
@@ -18,24 +19,14 @@
 
 void TForm1::buildLegibilityMenu(QMenu* show)
 {
-    Legibility = show->addAction(LegibilityTexts::Legibility());
-    Legibility->setObjectName(QStringLiteral("Legibility"));
-    Legibility->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    Legibility->setShortcutContext(Qt::WindowShortcut);
-
-    QMenu* vision = show->addMenu(LegibilityTexts::ColorVisionMenu());
-    vision->setObjectName(QStringLiteral("ColorVision"));
-    vision->menuAction()->setObjectName(QStringLiteral("ColorVision"));
-    m_colorVisionGroup = new QActionGroup(vision);
+    Legibility = addItem(show, "Legibility", LegibilityTexts::Legibility(),
+                         QKeySequence(Qt::CTRL | Qt::Key_K));
+    QMenu* vision = addMenu(show, "ColorVision", LegibilityTexts::ColorVisionMenu());
     const char* names[] = {"VisionNone", "VisionP", "VisionD", "VisionT", "VisionA"};
-    for (int kind = 0; kind < 5; ++kind) {
-        QAction* item = vision->addAction(LegibilityTexts::ColorVisionItems(kind));
-        item->setObjectName(QLatin1String(names[kind]));
-        item->setCheckable(true);
-        item->setData(kind);
-        m_colorVisionGroup->addAction(item);
-    }
-    m_colorVisionGroup->actions().constFirst()->setChecked(true);
+    std::pair<const char*, QString> items[std::size(names)];
+    for (std::size_t kind = 0; kind < std::size(names); ++kind)
+        items[kind] = {names[kind], LegibilityTexts::ColorVisionItems(static_cast<int>(kind))};
+    m_colorVisionGroup = addChoiceGroup(vision, items);
     buildDarkMenu(show);
 }
 
