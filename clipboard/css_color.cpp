@@ -236,11 +236,10 @@ std::optional<Triple> functionSrgb(Function f, const ColorSpace& space, const Ar
 bool splitArguments(Function fn, const Argument (&args)[8], std::size_t count,
                     Argument (&components)[3], bool& legacy, std::optional<Argument>& alpha)
 {
-    const Function* f = &fn;
     if (count >= 2 && args[1].kind == Arg::Comma) {
         // rgb(r, g, b[, a]) and hsl(h, s, l[, a]): commas between all, no none, no slash.
         legacy = true;
-        if ((*f != Function::Rgb && *f != Function::Hsl) || (count != 5 && count != 7) ||
+        if ((fn != Function::Rgb && fn != Function::Hsl) || (count != 5 && count != 7) ||
             args[3].kind != Arg::Comma || (count == 7 && args[5].kind != Arg::Comma))
             return false;
         components[0] = args[0];

@@ -12,7 +12,7 @@ std::string rgbFunctionText(ColorValue color);
 std::string hslFunctionText(ColorValue color);
 std::string oklchFunctionText(ColorValue color);
 
-// The five colours as custom properties of :root and the rules that use them, eleven lines
+// The five colours as custom properties of :root and the rules that use them, twelve lines
 // each ended by LF; the colour texts as the CSS form of the whole copy writes them. With a
 // dark set, :root also declares both colour schemes and a dark-scheme media block sets the
 // properties anew: twenty-two lines.
