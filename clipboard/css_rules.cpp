@@ -121,38 +121,39 @@ public:
                 ++p;
             } else if (type == T::AtKeyword) {
                 p = atRule(p, end, ctx, depth);
-            } else if (ctx.inStyleRule && type == T::Ident && isDeclaration(p, end)) {
-                p = declaration(p, end, ctx);
+            } else if (const CssToken* valueEnd =
+                           ctx.inStyleRule && type == T::Ident ? declarationEnd(p, end) : nullptr) {
+                p = declaration(p, valueEnd, end, ctx);
             } else {
                 p = styleRule(p, end, ctx, depth);
             }
         }
     }
 
-    // A style block's declarations: "name:" that does not open a {} block before its ";".
-    bool isDeclaration(const CssToken* p, const CssToken* end) const
+    // A style block's declarations: "name:" that does not open a {} block before its ";"
+    // (a custom property's value may hold one). Where its value ends; nullptr for a rule.
+    const CssToken* declarationEnd(const CssToken* p, const CssToken* end) const
     {
         const CssToken* q = p + 1;
         while (q != end && q->type == T::Whitespace)
             ++q;
         if (q == end || q->type != T::Colon)
-            return false;
+            return nullptr;
         if (p->value().substr(0, 2) == "--")
-            return true;
+            return findTopLevel(q, end, T::Semicolon, T::Semicolon);
         const CssToken* stop = findTopLevel(q, end, T::Semicolon, T::OpenCurly);
-        return stop == end || stop->type != T::OpenCurly;
+        return stop != end && stop->type == T::OpenCurly ? nullptr : stop;
     }
 
-    const CssToken* declaration(const CssToken* p, const CssToken* end, const RuleContext& ctx)
+    const CssToken* declaration(const CssToken* p, const CssToken* stop, const CssToken* end,
+                                const RuleContext& ctx)
     {
         const CssToken& name = *p;
         while (p->type != T::Colon)
             ++p;
-        const CssToken* valueBegin = p + 1;
-        const CssToken* stop = findTopLevel(valueBegin, end, T::Semicolon, T::Semicolon);
         const std::optional<CssProperty> property = propertyOf(name.value());
         if (property && ctx.mask)
-            add(*property, name.value(), valueBegin, stop, ctx);
+            add(*property, name.value(), p + 1, stop, ctx);
         return stop == end || stop->type == T::CloseCurly ? stop : stop + 1;
     }
 
