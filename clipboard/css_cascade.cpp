@@ -245,16 +245,7 @@ bool ElementCascade::substitute(const CssToken* b, const CssToken* e, CssValueTo
         const CssToken* close = p;
         if (p != e && p->type == T::Comma) {
             fallback = p + 1;
-            int level = 0;
-            for (close = fallback; close != e; ++close) {
-                const T t = close->type;
-                if (t == T::Function || t == T::OpenParen || t == T::OpenSquare ||
-                    t == T::OpenCurly)
-                    ++level;
-                else if ((t == T::CloseParen || t == T::CloseSquare || t == T::CloseCurly) &&
-                         level-- == 0)
-                    break;
-            }
+            close = cssBlockEnd(fallback, e);
         } else if (p != e && p->type != T::CloseParen) {
             return false;
         }

@@ -13,12 +13,6 @@ using ColorSpaces::Triple;
 using T = CssTokenType;
 using Tokens = CssValueTokens;
 
-bool opensBlock(T type)
-{
-    return type == T::Function || type == T::OpenParen || type == T::OpenSquare ||
-           type == T::OpenCurly;
-}
-
 T closerOf(T opener)
 {
     return opener == T::OpenSquare  ? T::CloseSquare
@@ -430,7 +424,7 @@ std::optional<CssRgba> cssBackgroundColor(const Tokens& tokens, CssColorContext&
     int depth = 0;
     for (std::size_t k = 0; k < tokens.size(); ++k) {
         const T type = tokens[k].type;
-        if (opensBlock(type))
+        if (cssOpensBlock(type))
             ++depth;
         else if (type == T::CloseParen || type == T::CloseSquare || type == T::CloseCurly)
             depth = std::max(0, depth - 1);
@@ -456,12 +450,12 @@ std::optional<CssRgba> cssBackgroundColor(const Tokens& tokens, CssColorContext&
         if (t.type == T::Ident && !backgroundKeyword(t.value()))
             return std::nullopt; // no background: the declaration is invalid
         // Pass over one component: a token, or a block with everything inside it.
-        if (opensBlock(t.type)) {
+        if (cssOpensBlock(t.type)) {
             closers.assign(1, closerOf(t.type));
             for (++i; i < tokens.size() && !closers.empty(); ++i) {
                 if (tokens[i].type == closers.back())
                     closers.pop_back();
-                else if (opensBlock(tokens[i].type))
+                else if (cssOpensBlock(tokens[i].type))
                     closers.push_back(closerOf(tokens[i].type));
             }
         } else {

@@ -245,18 +245,7 @@ private:
     }
 
     // The tokens up to the ")" that closes the block just opened; m_p moves past it.
-    const CssToken* blockEnd()
-    {
-        int depth = 0;
-        const CssToken* q = m_p;
-        for (; q != m_end; ++q) {
-            if (q->type == T::Function || q->type == T::OpenParen || q->type == T::OpenSquare)
-                ++depth;
-            else if ((q->type == T::CloseParen || q->type == T::CloseSquare) && depth-- == 0)
-                break;
-        }
-        return q;
-    }
+    const CssToken* blockEnd() const { return cssBlockEnd(m_p, m_end); }
 
     std::optional<bool> inParens(int depth)
     {

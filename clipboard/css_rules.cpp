@@ -12,37 +12,14 @@ using T = CssTokenType;
 // Style rules nested in style rules, @media in @layer in...: deeper blocks are passed over.
 constexpr int MaxBlockDepth = 32;
 
-bool opens(T t)
-{
-    return t == T::Function || t == T::OpenParen || t == T::OpenSquare || t == T::OpenCurly;
-}
-
-bool closes(T t)
-{
-    return t == T::CloseParen || t == T::CloseSquare || t == T::CloseCurly;
-}
-
-// From the token after an opener to its closer (or the end, where CSS closes it).
-const CssToken* blockEnd(const CssToken* p, const CssToken* end)
-{
-    int depth = 0;
-    for (; p != end; ++p) {
-        if (opens(p->type))
-            ++depth;
-        else if (closes(p->type) && depth-- == 0)
-            return p;
-    }
-    return end;
-}
-
 // The first top-level token of one of the types in [p, end), or end.
 const CssToken* findTopLevel(const CssToken* p, const CssToken* end, T a, T b)
 {
     for (; p != end; ++p) {
         if (p->type == a || p->type == b)
             return p;
-        if (opens(p->type)) {
-            p = blockEnd(p + 1, end);
+        if (cssOpensBlock(p->type)) {
+            p = cssBlockEnd(p + 1, end);
             if (p == end)
                 return end;
         } else if (p->type == T::CloseCurly) {
@@ -63,10 +40,10 @@ bool nextTopLevelRule(CssTokenStream& stream, CssTokenList& rule)
         const T type = stream.next(rule);
         if (type == T::End)
             return false;
-        if (opens(type)) {
+        if (cssOpensBlock(type)) {
             if (depth++ == 0)
                 curly = type == T::OpenCurly;
-        } else if (closes(type)) {
+        } else if (cssClosesBlock(type)) {
             if (depth > 0 ? --depth == 0 && curly : type == T::CloseCurly)
                 break;
         } else if (depth == 0 && type == T::Semicolon) {
@@ -198,7 +175,7 @@ public:
         const CssToken* open = findTopLevel(p, end, T::OpenCurly, T::Semicolon);
         if (open == end || open->type != T::OpenCurly) // no block: dropped up to its ";"
             return open == end || open->type == T::CloseCurly ? open : open + 1;
-        const CssToken* close = blockEnd(open + 1, end);
+        const CssToken* close = cssBlockEnd(open + 1, end);
         const CssToken* next = close == end ? end : close + 1;
         if (depth >= MaxBlockDepth)
             return next;
@@ -233,7 +210,7 @@ public:
                 layerNames(prelude, stop, ctx.layer);
             return stop == end || stop->type == T::CloseCurly ? stop : stop + 1;
         }
-        const CssToken* close = blockEnd(stop + 1, end);
+        const CssToken* close = cssBlockEnd(stop + 1, end);
         const CssToken* next = close == end ? end : close + 1;
         if (depth >= MaxBlockDepth)
             return next;

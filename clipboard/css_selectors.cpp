@@ -238,9 +238,9 @@ private:
     {
         int depth = 0;
         for (const CssToken* p = m_p; p != m_end; ++p) {
-            if (p->type == T::Function || p->type == T::OpenParen || p->type == T::OpenSquare)
+            if (cssOpensBlock(p->type))
                 ++depth;
-            else if (p->type == T::CloseParen || p->type == T::CloseSquare)
+            else if (cssClosesBlock(p->type))
                 --depth;
             else if (p->type == T::Comma && depth == 0)
                 return p;
@@ -420,13 +420,7 @@ private:
     std::pair<const CssToken*, const CssToken*> arguments()
     {
         const CssToken* begin = m_p;
-        int depth = 0;
-        for (; m_p != m_end; ++m_p) {
-            if (m_p->type == T::Function || m_p->type == T::OpenParen || m_p->type == T::OpenSquare)
-                ++depth;
-            else if ((m_p->type == T::CloseParen || m_p->type == T::CloseSquare) && depth-- == 0)
-                break;
-        }
+        m_p = cssBlockEnd(m_p, m_end);
         const CssToken* end = m_p;
         if (m_p != m_end)
             ++m_p;

@@ -86,6 +86,32 @@ inline bool cssNameIs(const CssToken& token, std::string_view lower)
     return cssNameIs(token.value(), lower);
 }
 
+// Tokens that open a block a closer ends: a function, "(", "[" or "{"; and the closers.
+inline bool cssOpensBlock(CssTokenType t)
+{
+    return t == CssTokenType::Function || t == CssTokenType::OpenParen ||
+           t == CssTokenType::OpenSquare || t == CssTokenType::OpenCurly;
+}
+inline bool cssClosesBlock(CssTokenType t)
+{
+    return t == CssTokenType::CloseParen || t == CssTokenType::CloseSquare ||
+           t == CssTokenType::CloseCurly;
+}
+
+// From the token after an opener, the closer that ends its block, nested blocks passed
+// over; `end` where the text ends first (CSS closes the block there).
+inline const CssToken* cssBlockEnd(const CssToken* p, const CssToken* end)
+{
+    int depth = 0;
+    for (; p != end; ++p) {
+        if (cssOpensBlock(p->type))
+            ++depth;
+        else if (cssClosesBlock(p->type) && depth-- == 0)
+            return p;
+    }
+    return end;
+}
+
 // The value that a table of lower-case keywords pairs with `name`, matched in any ASCII case.
 template <typename T, std::size_t N>
 std::optional<T> cssKeyword(std::string_view name, const std::pair<std::string_view, T> (&table)[N])
