@@ -128,17 +128,12 @@ const std::string* attribute(const Tag& tag, std::string_view name)
 void addBodyHints(const Tag& body, CssSheet& sheet)
 {
     using namespace CssDocument;
-    CssMatchMask bodyBits = 0;
-    CssMatchMask unvisited = 0;
-    CssMatchMask visited = 0;
-    CssMatchMask pressed = 0;
-    for (const bool dark : {false, true}) {
-        for (int s = 0; s < LinkStateCount; ++s)
-            bodyBits |= bit(world(dark, static_cast<LinkState>(s)), Body);
-        unvisited |= bit(world(dark, Unvisited), A) | bit(world(dark, Pressed), A);
-        visited |= bit(world(dark, Visited), A);
-        pressed |= bit(world(dark, Pressed), A);
-    }
+    // LINK colours unvisited links, also while pressed; ALINK only pressed ones.
+    const CssMatchMask link = elementBits(A);
+    const CssMatchMask bodyBits = elementBits(Body);
+    const CssMatchMask unvisited = link & (stateBits(Unvisited) | stateBits(Pressed));
+    const CssMatchMask visited = link & stateBits(Visited);
+    const CssMatchMask pressed = link & stateBits(Pressed);
     const std::pair<const char*, std::pair<CssProperty, CssMatchMask>> hints[] = {
         {"bgcolor", {CssProperty::BackgroundColor, bodyBits}},
         {"text", {CssProperty::Color, bodyBits}},

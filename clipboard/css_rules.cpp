@@ -313,9 +313,7 @@ void CssSheet::addStyleAttribute(std::string_view text, CssDocument::Element ele
     RuleContext ctx;
     ctx.inStyleRule = true;
     ctx.selectorsBegin = static_cast<std::uint32_t>(selectors.size());
-    ctx.mask = 0;
-    for (int w = 0; w < CssDocument::WorldCount; ++w)
-        ctx.mask |= CssDocument::bit(w, element);
+    ctx.mask = CssDocument::elementBits(element);
     selectors.push_back({ctx.mask, 0});
     ctx.selectorsEnd = ctx.selectorsBegin + 1;
     const std::size_t first = declarations.size();

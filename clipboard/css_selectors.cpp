@@ -15,25 +15,10 @@ using T = CssTokenType;
 // :is() in :not() in :has()...: deeper selector functions make the selector invalid.
 constexpr int MaxSelectorDepth = 16;
 
-constexpr CssMatchMask elementBits(Element e)
-{
-    CssMatchMask m = 0;
-    for (int w = 0; w < WorldCount; ++w)
-        m |= bit(w, e);
-    return m;
-}
-
-constexpr CssMatchMask worldBits(int w)
-{
-    return 0xFu << (w * ElementCount);
-}
-
 constexpr CssMatchMask AllBits = (1u << (WorldCount * ElementCount)) - 1;
 constexpr CssMatchMask DarkBits = worldBits(3) | worldBits(4) | worldBits(5);
-constexpr CssMatchMask PressedBits =
-    worldBits(world(false, Pressed)) | worldBits(world(true, Pressed));
-constexpr CssMatchMask VisitedBits =
-    worldBits(world(false, Visited)) | worldBits(world(true, Visited));
+constexpr CssMatchMask PressedBits = stateBits(Pressed);
+constexpr CssMatchMask VisitedBits = stateBits(Visited);
 constexpr CssMatchMask LinkBits = elementBits(A);
 
 constexpr CssSpecificity Id = 1u << 20;

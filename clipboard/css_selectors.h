@@ -23,6 +23,22 @@ constexpr std::uint32_t bit(int world, Element e)
 {
     return 1u << (world * ElementCount + e);
 }
+// An element in every world; all elements of one world; the worlds of a link state.
+constexpr std::uint32_t elementBits(Element e)
+{
+    std::uint32_t m = 0;
+    for (int w = 0; w < WorldCount; ++w)
+        m |= bit(w, e);
+    return m;
+}
+constexpr std::uint32_t worldBits(int w)
+{
+    return 0xFu << (w * ElementCount);
+}
+constexpr std::uint32_t stateBits(LinkState state)
+{
+    return worldBits(world(false, state)) | worldBits(world(true, state));
+}
 } // namespace CssDocument
 
 // For each world and element, whether a selector matches: bit(world, element).
