@@ -170,8 +170,7 @@ private:
     void PasteCssClick();
     void OpenCssClick();
     void openCssFile(const QString& path);
-    void applyCss(const QString& text, const QString& nothingFound);
-    void applyLightAndDark(const CssPasteResult& result);
+    void applyCss(const QByteArray& utf8, const QString& nothingFound);
     void copyText(const std::string& text);
 
     // The dark scheme.

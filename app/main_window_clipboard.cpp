@@ -73,7 +73,8 @@ void TForm1::copyColorForm(std::string (*form)(ColorValue))
 void TForm1::PasteCssClick()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    applyCss(data && data->hasText() ? data->text() : QString(), MainTexts::NoCssColor());
+    applyCss(data && data->hasText() ? data->text().toUtf8() : QByteArray(),
+             MainTexts::NoCssColor());
 }
 
 void TForm1::OpenCssClick()
@@ -92,13 +93,12 @@ void TForm1::openCssFile(const QString& path)
                               Platform::Buttons::Ok, Platform::Icon::Exclamation);
         return;
     }
-    applyCss(decodeSheetText(*bytes), MainTexts::NoCssColorInFile());
+    applyCss(sheetTextUtf8(*bytes), MainTexts::NoCssColorInFile());
 }
 
 // What a paste of CSS and an opened sheet or page share: the colours read, applied.
-void TForm1::applyCss(const QString& text, const QString& nothingFound)
+void TForm1::applyCss(const QByteArray& utf8, const QString& nothingFound)
 {
-    const QByteArray utf8 = text.toUtf8();
     const CssPasteResult result =
         readCssPaste(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     switch (result.kind) {
@@ -116,32 +116,27 @@ void TForm1::applyCss(const QString& text, const QString& nothingFound)
         SetEditColor(result.editorColor);
         ColorPending = true;
         return;
-    case CssPasteResult::Kind::SlotColors:
-        if (result.hasDarkScheme)
-            applyLightAndDark(result);
-        else
-            for (int slot = 0; slot < SlotCount; ++slot) {
-                if (result.slotColors[slot])
-                    SetSlotColor(slot, *result.slotColors[slot]);
-            }
+    case CssPasteResult::Kind::SlotColors: {
+        // The slots the author decides go into the set shown; with a dark scheme, into the
+        // light set, and the dark set (made when there is none) takes all five of the dark
+        // reading.
+        BodyColorSet colors = result.hasDarkScheme ? m_sets.light() : m_sets.shown();
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            if (result.slotColors[slot])
+                colors[static_cast<std::size_t>(slot)] = *result.slotColors[slot];
+        }
+        if (result.hasDarkScheme) {
+            m_sets.setLight(colors);
+            setDarkSet(result.dark.colors);
+            showColorSet(m_sets.shownKind());
+        } else {
+            SetBodyColors(colors);
+        }
         ColorPending = true;
         SelectSlot(BGCOLOR);
         return;
     }
-}
-
-// A sheet with a dark scheme: the light set takes the slots its author decides, and the
-// dark set, made when there is none, all five colours of the dark reading.
-void TForm1::applyLightAndDark(const CssPasteResult& result)
-{
-    BodyColorSet light = m_sets.light();
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        if (result.slotColors[slot])
-            light[static_cast<std::size_t>(slot)] = *result.slotColors[slot];
     }
-    m_sets.setLight(light);
-    setDarkSet(result.dark.colors);
-    showColorSet(m_sets.shownKind());
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event)

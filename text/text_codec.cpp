@@ -78,11 +78,11 @@ QString decodeFileText(const QByteArray& bytes)
     return decodeCp932(data);
 }
 
-QString decodeSheetText(const QByteArray& bytes)
+QByteArray sheetTextUtf8(const QByteArray& bytes)
 {
-    QStringDecoder utf8(QStringConverter::Utf8);
-    const QString text = utf8(bytes);
-    return utf8.hasError() ? decodeCp932(bytes) : text;
+    if (!QUtf8StringView(bytes).isValidUtf8())
+        return decodeCp932(bytes).toUtf8();
+    return bytes.startsWith(kUtf8Bom) ? bytes.mid(3) : bytes;
 }
 
 QString decodeCp932(QByteArray data)

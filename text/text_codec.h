@@ -14,10 +14,10 @@ QByteArray encodeFileText(const QString& text);
 // are not valid in the encoding become U+FFFD.
 QString decodeFileText(const QByteArray& bytes);
 
-// A style sheet or a page as a browser would take it from a file: UTF-8 (a leading
-// byte-order mark dropped) when the bytes are valid UTF-8, else CP932, as the program's
-// own templates are written.
-QString decodeSheetText(const QByteArray& bytes);
+// A style sheet or a page as a browser would take it from a file, as UTF-8: the bytes as
+// they are (a leading byte-order mark dropped) when they are valid UTF-8, else read as
+// CP932, as the program's own templates are written.
+QByteArray sheetTextUtf8(const QByteArray& bytes);
 
 // CP932 bytes as text; invalid bytes become U+FFFD. No NUL or byte-order mark handling.
 QString decodeCp932(QByteArray data);

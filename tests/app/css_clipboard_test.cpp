@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QSignalSpy>
 
 namespace {
 
@@ -69,7 +70,9 @@ TEST_F(WindowTest, PasteCssReadsAColourAStyleSheetOrSaysThereIsNone)
     const BodyColorSet copied = form->bodyColors();
     form->SetBodyColors({1, 2, 3, 4, 5});
     find<QRadioButton>("ColType_3")->click();
+    const QSignalSpy changes(form.get(), &TForm1::bodyColorsChanged);
     pasteCss->trigger();
+    EXPECT_EQ(changes.count(), 1) << "one change for the five colours";
     EXPECT_EQ(form->bodyColors(), copied);
     EXPECT_TRUE(find<QRadioButton>("ColType_0")->isChecked());
     EXPECT_EQ(form->editColor(), copied[BGCOLOR]);
