@@ -1,12 +1,12 @@
 #include "desktop_integration.h"
 
+#include "language.h"
 #include "resources.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QTranslator>
 
 QString appId()
 {
@@ -28,11 +28,6 @@ QIcon programWindowIcon(const QString& executablePath)
 
 bool installQtTranslation(QCoreApplication& app, const QString& language)
 {
-    auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_") + language,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
+    return installTranslation(app, QStringLiteral("qtbase_") + language,
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

@@ -36,12 +36,17 @@ QStringList translatedLanguages()
     return languages;
 }
 
-bool installProgramTranslation(QCoreApplication& app, const QString& language)
+bool installTranslation(QCoreApplication& app, const QString& baseName, const QString& folder)
 {
     auto* translator = new QTranslator(&app);
-    if (!translator->load(TranslationPrefix + language, TranslationFolder)) {
+    if (!translator->load(baseName, folder)) {
         delete translator;
         return false;
     }
     return QCoreApplication::installTranslator(translator);
+}
+
+bool installProgramTranslation(QCoreApplication& app, const QString& language)
+{
+    return installTranslation(app, TranslationPrefix + language, TranslationFolder);
 }

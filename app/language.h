@@ -22,3 +22,6 @@ QStringList translatedLanguages();
 
 // Installs the program's translation for language ("en"); false when it has none.
 bool installProgramTranslation(QCoreApplication& app, const QString& language);
+
+// Loads `baseName`.qm from `folder` and installs it; false when there is no such file.
+bool installTranslation(QCoreApplication& app, const QString& baseName, const QString& folder);
