@@ -317,7 +317,7 @@ private:
     TAboutBox* m_aboutBox = nullptr;
     TForm4* m_form4 = nullptr;
     LegibilityWindow* m_legibility = nullptr;
-    Eyedropper* m_eyedropper = nullptr; // built on the first press of BitBtn1
+    Eyedropper* m_eyedropper = nullptr; // built when first used (BitBtn1 or スポイト)
     QActionGroup* m_colorVisionGroup = nullptr;
     ColorVision m_colorVision{}; // none
     QActionGroup* m_languageGroup = nullptr;

@@ -51,7 +51,7 @@ void TForm1::DarkDeleteClick()
     Cundo->setEnabled(!m_undo.empty());
 }
 
-// Only the shown set changes here; which one that is, the caller decides.
+// Replaces the dark set; when that takes away the dark set shown, the light one is drawn.
 void TForm1::setDarkSet(const std::optional<BodyColorSet>& dark)
 {
     const ColorSetKind before = m_sets.shownKind();

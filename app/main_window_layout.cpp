@@ -254,7 +254,7 @@ void TForm1::buildControls()
     Bevel1 = bevel(client, Bevels[1]);
     Bevel3 = bevel(client, Bevels[2]);
     // The order of building is the order of stacking: the palette lies below its captions.
-    // Controls that take the focus are built in tab order, as buildTabOrder expects.
+    // The eyedropper button, last in the tab order, must be built last: see buildButtons.
     buildPalette(client);
     buildPreview(client);
     buildEditor(client);
