@@ -40,7 +40,8 @@ const AccessibleText kMainWindowTexts[] = {
 
 } // namespace
 
-// Names for the controls whose captions do not say what they are, and the colours shown.
+// Names for the controls whose captions do not say what they are; the colours shown are
+// described as they are drawn.
 void TForm1::nameControls()
 {
     for (const AccessibleText& row : kMainWindowTexts) {
@@ -49,10 +50,6 @@ void TForm1::nameControls()
         if (row.description)
             widget->setAccessibleDescription(row.description());
     }
-    describeColor(ColBox, m_editColor);
-    describeColor(BGpanel, m_sets.shown()[BGCOLOR]);
-    for (int slot = TEXT; slot < SlotCount; ++slot)
-        describeColor(m_slotLabels[slot], m_sets.shown()[static_cast<std::size_t>(slot)]);
 }
 
 void describeColor(QWidget* widget, ColorValue color)

@@ -262,9 +262,8 @@ void TForm1::buildControls()
     buildButtons(client);
 
     m_sets = ColorSets(LayoutColors);
-    BGpanel->setFillColor(LayoutColors[BGCOLOR]);
-    for (int slot = TEXT; slot < SlotCount; ++slot)
-        m_slotLabels[slot]->setFontColor(LayoutColors[slot]);
+    for (int slot = 0; slot < SlotCount; ++slot)
+        drawSlotColor(slot);
     setColBoxColor(0);
 }
 
