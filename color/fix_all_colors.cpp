@@ -41,7 +41,7 @@ public:
     {
     }
 
-    std::optional<PassingSet> run()
+    std::optional<BodyColorSet> run()
     {
         std::vector<Band> coarse;
         for (int i = 0; i < m_textKeys.count; ++i) {
@@ -98,7 +98,7 @@ public:
                 reach /= 3;
             }
         }
-        return m_best;
+        return m_best ? std::optional(m_best->first) : std::nullopt;
     }
 
 private:
@@ -179,8 +179,8 @@ private:
         }
         band.text = lightnessOfKey(luminanceKey(text->color));
         band.cost = cost;
-        if (!m_best || cost < m_best->change)
-            m_best = PassingSet{colors, cost};
+        if (!m_best || cost < m_best->second)
+            m_best = std::pair{colors, cost};
     }
 
     const BodyColorSet& m_colors;
@@ -189,13 +189,13 @@ private:
     const std::optional<KeyInterval> m_lightOnBackground;
     const KeySet m_onBackground;
     const KeySet m_textKeys; // passing against BGCOLOR, with room for the links
-    std::optional<PassingSet> m_best;
+    std::optional<std::pair<BodyColorSet, double>> m_best; // and its summed distance
 };
 
 } // namespace
 
-std::optional<PassingSet> nearestPassingSet(const BodyColorSet& colors, FixLevel level,
-                                            const ColorRange& range)
+std::optional<BodyColorSet> nearestPassingSet(const BodyColorSet& colors, FixLevel level,
+                                              const ColorRange& range)
 {
     const ColorRange within = clampedToCube(range);
     return FixAllSearch(colors, level, within).run();

@@ -56,8 +56,5 @@ std::optional<BodyColorSet> fixAllColors(const BodyColorSet& colors, FixLevel le
 {
     if (allPairsPass(colors, level))
         return colors;
-    const auto fixed = nearestPassingSet(colors, level, range);
-    if (!fixed)
-        return std::nullopt;
-    return fixed->colors;
+    return nearestPassingSet(colors, level, range);
 }
