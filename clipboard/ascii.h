@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 // Clipboard texts are read as bytes: letters and hexadecimal digits are ASCII only,
 // whatever the locale says.
 
@@ -22,4 +24,19 @@ constexpr char lowerAscii(char c)
 constexpr char upperAscii(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// White space as CSS and HTML both count it: space, tab, LF, CR and FF.
+constexpr bool isCssSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+constexpr std::string_view trimmedCssSpace(std::string_view s)
+{
+    while (!s.empty() && isCssSpace(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isCssSpace(s.back()))
+        s.remove_suffix(1);
+    return s;
 }

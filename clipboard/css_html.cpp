@@ -9,14 +9,9 @@
 
 namespace {
 
-bool isHtmlSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
 bool isNameChar(char c)
 {
-    return !isHtmlSpace(c) && c != '/' && c != '>' && c != '=' && c != '\0';
+    return !isCssSpace(c) && c != '/' && c != '>' && c != '=' && c != '\0';
 }
 
 bool startsWithIgnoringCase(std::string_view text, std::size_t at, std::string_view lower)
@@ -80,21 +75,21 @@ Tag readTag(std::string_view text, std::size_t at)
     while (i < text.size() && isNameChar(text[i]))
         tag.name.push_back(lowerAscii(text[i++]));
     for (;;) {
-        while (i < text.size() && (isHtmlSpace(text[i]) || text[i] == '/'))
+        while (i < text.size() && (isCssSpace(text[i]) || text[i] == '/'))
             ++i;
         if (i >= text.size() || text[i] == '>')
             break;
         // As HTML reads a name: every byte up to a blank, "/", ">" or "=" (quotes and "<"
         // too), so that each attribute moves on by one byte at least.
         Attribute a;
-        while (i < text.size() && !isHtmlSpace(text[i]) && text[i] != '/' && text[i] != '>' &&
+        while (i < text.size() && !isCssSpace(text[i]) && text[i] != '/' && text[i] != '>' &&
                (text[i] != '=' || a.name.empty()))
             a.name.push_back(lowerAscii(text[i++]));
-        while (i < text.size() && isHtmlSpace(text[i]))
+        while (i < text.size() && isCssSpace(text[i]))
             ++i;
         if (i < text.size() && text[i] == '=') {
             ++i;
-            while (i < text.size() && isHtmlSpace(text[i]))
+            while (i < text.size() && isCssSpace(text[i]))
                 ++i;
             std::size_t begin = i;
             std::size_t end;
@@ -104,7 +99,7 @@ Tag readTag(std::string_view text, std::size_t at)
                 end = close == std::string_view::npos ? text.size() : close;
                 i = end == text.size() ? end : end + 1;
             } else {
-                while (i < text.size() && !isHtmlSpace(text[i]) && text[i] != '>')
+                while (i < text.size() && !isCssSpace(text[i]) && text[i] != '>')
                     ++i;
                 end = i;
             }
@@ -153,10 +148,7 @@ void addBodyHints(const Tag& body, CssSheet& sheet)
 
 std::optional<ColorValue> legacyHtmlColor(std::string_view value)
 {
-    while (!value.empty() && isHtmlSpace(value.front()))
-        value.remove_prefix(1);
-    while (!value.empty() && isHtmlSpace(value.back()))
-        value.remove_suffix(1);
+    value = trimmedCssSpace(value);
     if (value.empty() || cssNameIs(value, "transparent"))
         return std::nullopt;
     const CssTokenList named = tokenizeCss(value);
@@ -210,11 +202,11 @@ bool looksLikeHtml(std::string_view text)
     for (std::size_t at = text.find('<'); at != std::string_view::npos;
          at = text.find('<', at + 1)) {
         if (startsWithIgnoringCase(text, at + 1, "style") && at + 6 < text.size() &&
-            (isHtmlSpace(text[at + 6]) || text[at + 6] == '>'))
+            (isCssSpace(text[at + 6]) || text[at + 6] == '>'))
             return true;
         for (const std::string_view name : {"html", "body"}) {
             if (startsWithIgnoringCase(text, at + 1, name) && at + 5 < text.size() &&
-                isHtmlSpace(text[at + 5]) && !readTag(text, at).attributes.empty())
+                isCssSpace(text[at + 5]) && !readTag(text, at).attributes.empty())
                 return true;
         }
     }

@@ -9,20 +9,6 @@ namespace {
 
 using T = CssTokenType;
 
-bool isCssSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && isCssSpace(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isCssSpace(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 // More significant tokens than one colour needs: a longer text is no single colour.
 constexpr std::size_t MaxColorTokens = 64;
 
@@ -52,19 +38,19 @@ std::optional<ColorValue> plainColor(const CssValueTokens& tokens, std::size_t f
 // The text as one colour: a trailing ";" and one pair of quotes around it dropped.
 std::optional<ColorValue> singleColor(std::string_view text)
 {
-    std::string_view s = trimmed(text);
+    std::string_view s = trimmedCssSpace(text);
     if (s.size() > 4096)
         return std::nullopt;
     bool semicolon = false;
     auto dropSemicolon = [&] {
         if (!semicolon && !s.empty() && s.back() == ';') {
-            s = trimmed(s.substr(0, s.size() - 1));
+            s = trimmedCssSpace(s.substr(0, s.size() - 1));
             semicolon = true;
         }
     };
     dropSemicolon();
     if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front())
-        s = trimmed(s.substr(1, s.size() - 2));
+        s = trimmedCssSpace(s.substr(1, s.size() - 2));
     dropSemicolon();
 
     const CssTokenList list = tokenizeCss(s);

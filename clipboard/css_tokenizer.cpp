@@ -20,7 +20,7 @@ constexpr std::array<std::uint8_t, 256> charClasses = [] {
             table[c] = Digit;
         else if (c == '-')
             table[c] = Hyphen;
-        else if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f')
+        else if (isCssSpace(static_cast<char>(c)))
             table[c] = Space;
     }
     return table;

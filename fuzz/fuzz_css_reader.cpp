@@ -2,6 +2,7 @@
 // consistent, a text that cannot tell dark from light reads the same in both readings, and
 // every text the CSS copy forms write reads back to its colours.
 
+#include "ascii.h"
 #include "copy_formats.h"
 #include "css_copy_forms.h"
 #include "css_reader.h"
@@ -67,7 +68,7 @@ bool mayReadDark(std::string_view text)
         return true;
     std::string lower(text);
     for (char& c : lower)
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        c = lowerAscii(c);
     for (const char* word : {"dark", "media", "color-scheme", "data-", "class"}) {
         if (lower.find(word) != std::string::npos)
             return true;
